@@ -1,0 +1,1 @@
+#include "payment_composer.h"

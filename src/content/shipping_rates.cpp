@@ -1,0 +1,1 @@
+#include "shipping_rates.h"

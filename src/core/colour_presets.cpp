@@ -1,0 +1,1 @@
+#include "colour_presets.h"

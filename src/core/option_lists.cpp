@@ -1,0 +1,1 @@
+#include "option_lists.h"

@@ -1,0 +1,1 @@
+#include "piece_reader.h"

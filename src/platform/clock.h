@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDateTime>
+
+namespace platform {
+
+// Local date and time; tests set their own.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+} // namespace platform

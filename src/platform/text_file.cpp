@@ -1,0 +1,133 @@
+#include "text_file.h"
+
+#include "error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace platform {
+namespace {
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+QByteArray readFileBytes(const QString& path) {
+    FileDescriptor fd(::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw Error::fromErrno(errno, path);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw Error::fromNumber(ErrorNumber::PathFileAccessError);
+    QByteArray bytes;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw Error::fromErrno(errno, path);
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes, int permissions) {
+    const std::string target = nativePath(path);
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode))
+            throw Error::fromNumber(ErrorNumber::PathFileAccessError);
+        permissions = existing.st_mode & 07777;
+    }
+    std::string temp = target + ".XXXXXX";
+    FileDescriptor fd(::mkstemp(temp.data()));
+    if (fd.get() < 0)
+        throw Error::fromErrno(errno, path);
+    auto fail = [&](int error) {
+        ::unlink(temp.c_str());
+        return Error::fromErrno(error, path);
+    };
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd.get(), data, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw fail(errno);
+        }
+        data += n;
+        left -= n;
+    }
+    if (::fchmod(fd.get(), mode_t(permissions)) != 0 || ::fsync(fd.get()) != 0)
+        throw fail(errno);
+    if (::close(fd.release()) != 0)
+        throw fail(errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        throw fail(errno);
+}
+
+QString readText(const QString& path) { return fromCp932(readFileBytes(path)); }
+
+QStringList readTextLines(const QString& path) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    QStringList lines = readText(path).split(lineEnd);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void writeTextLines(const QString& path, const QStringList& lines, Unmappable mode) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += toCp932(line, mode);
+        bytes += "\r\n";
+    }
+    writeFileAtomically(path, bytes);
+}
+
+QString withCrLf(const QString& text) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    QString result = text;
+    return result.replace(lineEnd, QStringLiteral("\r\n"));
+}
+
+void writeText(const QString& path, const QString& text, Unmappable mode) {
+    writeFileAtomically(path, toCp932(withCrLf(text), mode));
+}
+
+bool pathExists(const QString& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::path(nativePath(path)), error);
+}
+
+} // namespace platform

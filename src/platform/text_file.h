@@ -1,0 +1,36 @@
+#pragma once
+
+#include "cp932.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Every text file of the workspace is CP932 with CR LF line ends; these are the only
+// places that read or write one. Failures throw platform::Error.
+namespace platform {
+
+QByteArray readFileBytes(const QString& path);
+// Writes beside the target and renames over it, so a crash leaves the old file or the new
+// one, never half of each. `permissions` applies to a newly created file (an existing
+// file keeps its own).
+void writeFileAtomically(const QString& path, const QByteArray& bytes, int permissions = 0644);
+
+// The whole file decoded; line ends are left as they are in the file.
+QString readText(const QString& path);
+// The lines of the file without their line ends (CR LF, LF or CR). A final line end does
+// not start another line.
+QStringList readTextLines(const QString& path);
+
+// Writes every line followed by CR LF.
+void writeTextLines(const QString& path, const QStringList& lines,
+                    Unmappable mode = Unmappable::CharacterReference);
+// Writes `text` with every line end (LF, CR or CR LF) as CR LF.
+void writeText(const QString& path, const QString& text,
+               Unmappable mode = Unmappable::CharacterReference);
+
+QString withCrLf(const QString& text);
+
+bool pathExists(const QString& path);
+
+} // namespace platform
