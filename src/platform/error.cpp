@@ -37,6 +37,8 @@ QString standardDescription(int number) {
         return QStringLiteral("パスが見つかりません。");
     case ErrorNumber::ObjectNotSet:
         return QStringLiteral("オブジェクトが設定されていません。");
+    case ErrorNumber::InvalidPropertyValue:
+        return QStringLiteral("プロパティの値が不正です。");
     default:
         return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
     }

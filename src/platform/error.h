@@ -21,6 +21,7 @@ constexpr int PermissionDenied = 70;
 constexpr int PathFileAccessError = 75;
 constexpr int PathNotFound = 76;
 constexpr int ObjectNotSet = 91;
+constexpr int InvalidPropertyValue = 380; // a list position outside the list
 } // namespace ErrorNumber
 
 // A failure carrying an error number and its Japanese description.
