@@ -17,8 +17,9 @@ static_assert(std::size(kKatakana) == 0xFF9F - 0xFF61 + 1);
 constexpr char16_t kVoicedMark = 0xFF9E;
 constexpr char16_t kSemiVoicedMark = 0xFF9F;
 
+// ッ lies between チ and ツ but has no voiced form.
 bool takesVoicedMark(char16_t kana) {
-    return (kana >= u'カ' && kana <= u'ト') || (kana >= u'ハ' && kana <= u'ホ');
+    return (kana >= u'カ' && kana <= u'ト' && kana != u'ッ') || (kana >= u'ハ' && kana <= u'ホ');
 }
 bool takesSemiVoicedMark(char16_t kana) { return kana >= u'ハ' && kana <= u'ホ'; }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 namespace profile {
@@ -14,9 +13,13 @@ public:
     explicit ProfileFile(QString path);
 
     // The value, or nothing when the file, section or key is missing or the value is empty.
+    // Never throws: an unreadable file reads as missing.
     std::optional<QString> read(const QString& section, const QString& key) const;
-    // Creates the file, section or key as needed. Throws platform::Error when the file cannot
-    // be written, or when a name or value has a character with no CP932 form.
+    // Creates the file, section or key as needed. NULs and surrounding spaces are removed from
+    // the value; an empty value leaves "key=" in the file. Throws platform::Error when the file
+    // cannot be written, or when a name or value has a character with no CP932 form or
+    // would break the line structure (a line break, "]" in a section, "=" in a key); the
+    // file is then unchanged.
     void write(const QString& section, const QString& key, const QString& value) const;
 
     const QString& path() const { return m_path; }
@@ -24,5 +27,12 @@ public:
 private:
     QString m_path;
 };
+
+// The longest value a read gives back, in CP932 bytes.
+constexpr int kMaxValueBytes = 127;
+
+// How profile files compare section and key names: ASCII letters case-insensitively, every
+// other character exactly.
+bool sameProfileName(const QString& a, const QString& b);
 
 } // namespace profile

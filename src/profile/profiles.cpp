@@ -1,1 +1,118 @@
 #include "profiles.h"
+
+#include "profile_file.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace profile {
+namespace {
+
+const QString kOn = QStringLiteral("1");
+const QString kOff = QStringLiteral("0");
+
+// A decimal number is zero exactly when no digit of its mantissa is non-zero, so any
+// length of number can be judged without converting it.
+bool isNonZeroNumber(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral(R"(^[+-]?([0-9]+(?:\.[0-9]*)?|\.[0-9]+)(?:[eE][+-]?[0-9]+)?$)"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return false;
+    const QString mantissa = match.captured(1);
+    return std::any_of(mantissa.begin(), mantissa.end(),
+                       [](QChar c) { return c >= u'1' && c <= u'9'; });
+}
+
+// A stored flag as the boolean it spells: a non-zero number or True is on; 0, False and
+// any other text are off, so a damaged value switches an option off rather than on.
+QString flagOf(const QString& stored) {
+    if (stored.compare(u"True", Qt::CaseInsensitive) == 0)
+        return kOn;
+    return isNonZeroNumber(stored) ? kOn : kOff;
+}
+
+QString readAsTextOrFlag(const QString& path, const QString& section, const QString& key,
+                         bool asFlag) {
+    const std::optional<QString> stored = ProfileFile(path).read(section, key);
+    if (!stored)
+        return asFlag ? kOff : QString();
+    return asFlag ? flagOf(*stored) : *stored;
+}
+
+constexpr const char16_t* kFontKeys[] = {u"ttlstyle", u"ttlsize", u"ttlclr",
+                                         u"mdsstyle", u"mdssize", u"mdsclr",
+                                         u"srstyle",  u"srsize",  u"srclr"};
+
+bool isFontKey(const QString& key) {
+    return std::any_of(std::begin(kFontKeys), std::end(kFontKeys), [&](const char16_t* name) {
+        return sameProfileName(key, QString::fromUtf16(name));
+    });
+}
+
+bool isSection(const QString& section, const char16_t* name) {
+    return sameProfileName(section, QString::fromUtf16(name));
+}
+
+// What setting.ini gives for a key that is missing or empty.
+QString settingDefault(const QString& section, const QString& key) {
+    if (isSection(section, u"color"))
+        return sameProfileName(key, QStringLiteral("main")) ? QStringLiteral("1")
+                                                            : QStringLiteral("16777215");
+    if (isSection(section, u"template"))
+        return QStringLiteral("temp1.tmpl");
+    if (isSection(section, u"disp"))
+        return QStringLiteral("0");
+    if (isSection(section, u"font") && isFontKey(key))
+        return QStringLiteral("0");
+    return QString();
+}
+
+} // namespace
+
+Profiles::Profiles(QString applicationFolder) : m_applicationFolder(std::move(applicationFolder)) {}
+
+QString Profiles::auctionIniPath() const {
+    return m_applicationFolder + QStringLiteral("/ini/auction.ini");
+}
+QString Profiles::settingIniPath() const {
+    return m_applicationFolder + QStringLiteral("/ini/setting.ini");
+}
+QString Profiles::basicIniPath() const {
+    return m_applicationFolder + QStringLiteral("/ini/basic.ini");
+}
+
+QString Profiles::ReadAuctionIni(const QString& section, const QString& key, bool asFlag) const {
+    return readAsTextOrFlag(auctionIniPath(), section, key, asFlag);
+}
+
+void Profiles::WriteAuctionIni(const QString& section, const QString& key,
+                               const QString& value) const {
+    ProfileFile(auctionIniPath()).write(section, key, value);
+}
+
+QString Profiles::ReadBasicIni(const QString& section, const QString& key, bool asFlag) const {
+    return readAsTextOrFlag(basicIniPath(), section, key, asFlag);
+}
+
+void Profiles::WriteBasicIni(const QString& section, const QString& key,
+                             const QString& value) const {
+    ProfileFile(basicIniPath()).write(section, key, value);
+}
+
+QString Profiles::ReadSettingIni(const QString& section, const QString& key) const {
+    // Only the nine known font keys are ever read from the font section.
+    if (isSection(section, u"font") && !isFontKey(key))
+        return QString();
+    const std::optional<QString> stored = ProfileFile(settingIniPath()).read(section, key);
+    return stored ? *stored : settingDefault(section, key);
+}
+
+void Profiles::WriteSettingIni(const QString& section, const QString& key,
+                               const QString& value) const {
+    ProfileFile(settingIniPath()).write(section, key, value);
+}
+
+} // namespace profile
