@@ -16,6 +16,10 @@ struct ComboValue {
 
 // Check boxes hold 0 (unticked) or 1 (ticked); 2 (grayed) only comes from old data files.
 using CheckValue = int;
+// A grayed box counts as not ticked.
+constexpr bool isTicked(CheckValue value) {
+    return value == 1;
+}
 
 // The values of every field of the main window, named by their control names. Fixed
 // captions are not values and are not here.
@@ -48,9 +52,9 @@ struct ListingRecord {
     QString TextBox銀行名1;
     QString TextBox銀行名2;
     QString TextBox銀行名3;
-    QString TextBox支店名1; // hidden
-    QString TextBox支店名2; // hidden
-    QString TextBox支店名3; // hidden
+    QString TextBox支店名1;   // hidden
+    QString TextBox支店名2;   // hidden
+    QString TextBox支店名3;   // hidden
     QString TextBox口座番号1; // hidden
     QString TextBox口座番号2; // hidden
     QString TextBox口座番号3; // hidden

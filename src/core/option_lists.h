@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QStringList>
-
+#include <QStringView>
 #include <array>
 #include <optional>
 
@@ -13,11 +13,14 @@ QStringList weightOptions();        // ComboBox商品重さ: "25g" … "25kg"
 QStringList envelopeClassOptions(); // ComboBoxクロネコメール便
 QStringList displayWidthOptions();  // ComboBox表示幅
 QStringList displayPositionOptions(); // ComboBox表示位置
-QStringList boothDisplayOptions();  // ComboMyBooth
-QStringList fontStyleOptions();     // ComboTS1, ComboMS1, ComboSR1
-QStringList titleSizeOptions();     // ComboTS2
-QStringList headingSizeOptions();   // ComboMS2
-QStringList textSizeOptions();      // ComboSR2
+QStringList boothDisplayOptions();    // ComboMyBooth
+QStringList fontStyleOptions();       // ComboTS1, ComboMS1, ComboSR1
+QStringList titleSizeOptions();       // ComboTS2
+QStringList headingSizeOptions();     // ComboMS2
+QStringList textSizeOptions();        // ComboSR2
+
+// The text of Combo都道府県 until the seller picks a region.
+inline constexpr QStringView kPrefecturePrompt = u"都道府県を選択";
 
 // Grams of each position of ComboBox商品重さ.
 inline constexpr std::array<int, 15> kWeightGrams = {
