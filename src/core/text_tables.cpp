@@ -3,6 +3,8 @@
 #include "option_lists.h"
 #include "piece_reader.h"
 
+#include <utility>
+
 namespace core {
 
 FixedTable readFixedTable(const QString& path, int size) {

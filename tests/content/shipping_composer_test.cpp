@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,33 +11,35 @@ namespace {
 
 using Record = core::ListingRecord;
 using Rates = content::ShippingRateTable;
-using content::ShippingCaptions;
+using Tick = core::CheckValue Record::*;
 
-// Size positions: 0 = 60 cm, 4 = 100 cm, 8 = 160 cm, 9 = 170 cm.
-// Weight positions: 0 = 25 g, 2 = 100 g, 9 = 4 kg, 10 = 5 kg, 11 = 10 kg.
-Record itemOf(int sizePosition, int weightPosition) {
-    Record record;
-    record.ComboBox商品サイズ.position = sizePosition;
-    record.ComboBox商品重さ.position = weightPosition;
-    return record;
-}
+constexpr Tick mini = &Record::CheckBoxミニレター, standard = &Record::CheckBox定形郵便,
+               nonStandard = &Record::CheckBox定形外郵便,
+               mailBin = &Record::CheckBoxクロネコメール便, bookPost = &Record::CheckBoxゆうメール,
+               pack350 = &Record::CheckBoxレターパック350,
+               pack500 = &Record::CheckBoxレターパック500, yuPack = &Record::CheckBoxゆうパック,
+               yuPackCarryIn = &Record::CheckBoxゆうパック持込割引,
+               takkyubin = &Record::CheckBoxクロネコ宅急便,
+               takkyubinCarryIn = &Record::CheckBoxクロネコ宅急便持込割引,
+               hakoBoon = &Record::CheckBoxはこBOON, flatRate = &Record::CheckBox送料一律,
+               other = &Record::CheckBoxその他の運送会社, cheapest = &Record::CheckBox最安値;
 
-Rates firstRunRates() {
-    Rates rates;
-    const auto failure = content::readShippingRates(firstRunRateLines().join(u"\r\n"_s), rates);
-    EXPECT_FALSE(failure.has_value());
-    return rates;
-}
-
-// ゆうメール at 25 g for the given price, to make ties the first-run rates cannot.
+// ゆうメール at 25 g for a price the first-run rates lack, to make ties with it.
 std::function<void(Rates&)> bookPostAt25g(int price) {
     return [price](Rates& rates) { rates.bookPost.rows[0] = {25, price, 0}; };
 }
 
+// Size positions: 0 = 60 cm, 3 = 90 cm, 4 = 100 cm, 8 = 160 cm, 9 = 170 cm.
+// Weight positions: 0 = 25 g, 2 = 100 g, 6 = 1 kg, 9 = 4 kg, 10 = 5 kg, 11 = 10 kg.
 struct ShippingCase {
     const char* name;
-    std::function<void(Record&)> choose;
-    ShippingCaptions expected;
+    int size;
+    int weight;
+    std::vector<Tick> ticks;
+    QString first;
+    QString second = {};
+    int envelope = -1;
+    QString freeText = {}; // typed into both free-text fields
     std::function<void(Rates&)> adjustRates = nullptr;
 };
 
@@ -47,354 +50,206 @@ void PrintTo(const ShippingCase& c, std::ostream* os) {
 class ShippingText : public ::testing::TestWithParam<ShippingCase> {};
 
 TEST_P(ShippingText, ComposesBothCaptions) {
+    const ShippingCase& c = GetParam();
     Record record;
-    GetParam().choose(record);
-    Rates rates = firstRunRates();
-    if (GetParam().adjustRates)
-        GetParam().adjustRates(rates);
-    EXPECT_EQ(content::ComposeShippingText(record, rates), GetParam().expected);
+    record.ComboBox商品サイズ.position = c.size;
+    record.ComboBox商品重さ.position = c.weight;
+    record.ComboBoxクロネコメール便.position = c.envelope;
+    record.TextBox送料一律 = record.TextBoxその他の運送会社 = c.freeText;
+    for (Tick tick : c.ticks)
+        record.*tick = 1;
+    Rates rates;
+    ASSERT_FALSE(content::readShippingRates(firstRunRateLines().join(u"\r\n"_s), rates));
+    if (c.adjustRates)
+        c.adjustRates(rates);
+
+    EXPECT_EQ(content::ComposeShippingText(record, rates),
+              (content::ShippingCaptions{c.first, c.second}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cheapest, ShippingText,
     ::testing::Values(
         ShippingCase{"SixtyCentimetres25Grams",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxミニレター = r.CheckBox定形郵便 = r.CheckBoxゆうパック = 1;
-                     },
-                     {u"・ミニレター 60円　\r\n・定形郵便 80円　\r\n・ゆうパック60サイズ　\r\n"_s,
-                      QString()}},
+                     0,
+                     0,
+                     {mini, standard, yuPack},
+                     u"・ミニレター 60円　\r\n・定形郵便 80円　\r\n・ゆうパック60サイズ　\r\n"_s},
         ShippingCase{"SixtyCentimetres25GramsCheapestOnly",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxミニレター = r.CheckBox定形郵便 = r.CheckBoxゆうパック = 1;
-                         r.CheckBox最安値 = 1;
-                     },
-                     {u"・ミニレター 60円　\r\n・ゆうパック60サイズ　\r\n"_s, QString()}},
-        ShippingCase{"MiniLetterOnlyAtSmallestSizeAndWeight",
-                     [](Record& r) {
-                         r = itemOf(0, 1);
-                         r.CheckBoxミニレター = r.CheckBox定形郵便 = 1;
-                     },
-                     {u"・定形郵便 90円　\r\n"_s, QString()}},
+                     0,
+                     0,
+                     {mini, standard, yuPack, cheapest},
+                     u"・ミニレター 60円　\r\n・ゆうパック60サイズ　\r\n"_s},
+        ShippingCase{"MiniLetterOnlyAt25Grams", 0, 1, {mini, standard}, u"・定形郵便 90円　\r\n"_s},
         ShippingCase{"TiesKeepMethodOrder",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxゆうメール = r.CheckBox定形郵便 = 1;
-                         r.CheckBoxクロネコメール便 = 1;
-                         r.ComboBoxクロネコメール便.position = 0;
-                         r.CheckBox最安値 = 1;
-                     },
-                     {u"・定形郵便 80円　\r\n・クロネコメール便 80円　\r\n"_s, QString()}},
-        ShippingCase{"LowerPriceReplacesTheCheapest",
-                     [](Record& r) {
-                         r = itemOf(0, 2);
-                         r.CheckBox定形外郵便 = r.CheckBoxゆうメール = 1;
-                         r.CheckBoxクロネコメール便 = 1;
-                         r.ComboBoxクロネコメール便.position = 0;
-                         r.CheckBox最安値 = 1;
-                     },
-                     {u"・クロネコメール便 80円　\r\n"_s, QString()}},
+                     0,
+                     0,
+                     {bookPost, standard, mailBin, cheapest},
+                     u"・定形郵便 80円　\r\n・クロネコメール便 80円　\r\n"_s,
+                     {},
+                     0},
+        ShippingCase{"LowerPriceReplaces",
+                     0,
+                     2,
+                     {nonStandard, bookPost, mailBin, cheapest},
+                     u"・クロネコメール便 80円　\r\n"_s,
+                     {},
+                     0},
         ShippingCase{
             "FullListKeepsEveryPrice",
-            [](Record& r) {
-                r = itemOf(0, 2);
-                r.CheckBox定形外郵便 = r.CheckBoxゆうメール = 1;
-                r.CheckBoxクロネコメール便 = 1;
-                r.ComboBoxクロネコメール便.position = 0;
-            },
-            {u"・定形外郵便 140円　\r\n・クロネコメール便 80円　\r\n・ゆうメール 180円　\r\n"_s,
-             QString()}},
-        ShippingCase{"LetterPackTieUsesAnOrdinarySpace",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxゆうメール = r.CheckBoxレターパック350 = 1;
-                         r.CheckBox最安値 = 1;
-                     },
-                     {u"・ゆうメール 350円　\r\n・レターパック350 350円　\r\n"_s, QString()},
+            0,
+            2,
+            {nonStandard, bookPost, mailBin},
+            u"・定形外郵便 140円　\r\n・クロネコメール便 80円　\r\n・ゆうメール 180円　\r\n"_s,
+            {},
+            0},
+        // The letter pack's list line has a full-width space, its cheapest line an ordinary one.
+        ShippingCase{"LetterPackTie",
+                     0,
+                     0,
+                     {bookPost, pack350, cheapest},
+                     u"・ゆうメール 350円　\r\n・レターパック350 350円　\r\n"_s,
+                     {},
+                     -1,
+                     {},
                      bookPostAt25g(350)},
-        ShippingCase{"LetterPackListLineUsesAFullWidthSpace",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxゆうメール = r.CheckBoxレターパック350 = 1;
-                     },
-                     {u"・ゆうメール 350円　\r\n・レターパック350　350円　\r\n"_s, QString()},
+        ShippingCase{"LetterPackListLine",
+                     0,
+                     0,
+                     {bookPost, pack350},
+                     u"・ゆうメール 350円　\r\n・レターパック350　350円　\r\n"_s,
+                     {},
+                     -1,
+                     {},
                      bookPostAt25g(350)},
         ShippingCase{"CheaperLetterPackReplaces",
-                     [](Record& r) {
-                         r = itemOf(0, 9);
-                         r.CheckBox定形外郵便 = 1;
-                         r.CheckBoxレターパック350 = r.CheckBoxレターパック500 = 1;
-                         r.CheckBox最安値 = 1;
-                     },
-                     {u"・レターパック350 350円　\r\n"_s, QString()}},
+                     0,
+                     9,
+                     {nonStandard, pack350, pack500, cheapest},
+                     u"・レターパック350 350円　\r\n"_s},
         ShippingCase{"FourKilogramsTakesLetterPacks",
-                     [](Record& r) {
-                         r = itemOf(0, 9);
-                         r.CheckBox定形外郵便 = 1;
-                         r.CheckBoxレターパック350 = r.CheckBoxレターパック500 = 1;
-                     },
-                     {u"・定形外郵便 1150円　\r\n・レターパック350　350円　\r\n"
-                      u"・レターパック500　500円　\r\n"_s,
-                      QString()}},
-        // Five tied prices and parcels push the cheapest list into the second column.
-        ShippingCase{"CheapestListSpillsIntoTheSecondColumn",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBox定形郵便 = r.CheckBoxゆうメール = 1;
-                         r.CheckBoxクロネコメール便 = 1;
-                         r.ComboBoxクロネコメール便.position = 0;
-                         r.CheckBoxゆうパック = r.CheckBoxクロネコ宅急便 = r.CheckBoxはこBOON = 1;
-                         r.CheckBoxその他の運送会社 = 1;
-                         r.TextBoxその他の運送会社 = u"西濃運輸"_s;
-                         r.CheckBox最安値 = 1;
-                     },
-                     {u"・定形郵便 80円　\r\n・クロネコメール便 80円　\r\n・ゆうメール 80円　\r\n"
-                      u"・ゆうパック60サイズ　\r\n・クロネコ宅急便60サイズ　\r\n"_s,
-                      u"・はこBOON 2kg以下\r\n・西濃運輸"_s},
+                     0,
+                     9,
+                     {nonStandard, pack350, pack500},
+                     u"・定形外郵便 1150円　\r\n・レターパック350　350円　\r\n"
+                     u"・レターパック500　500円　\r\n"_s},
+        // Three tied prices and three parcels push the cheapest list into the second column.
+        ShippingCase{"CheapestListSpills",
+                     0,
+                     0,
+                     {standard, bookPost, mailBin, yuPack, takkyubin, hakoBoon, other, cheapest},
+                     u"・定形郵便 80円　\r\n・クロネコメール便 80円　\r\n・ゆうメール 80円　\r\n"
+                     u"・ゆうパック60サイズ　\r\n・クロネコ宅急便60サイズ　\r\n"_s,
+                     u"・はこBOON 2kg以下\r\n・西濃運輸"_s,
+                     0,
+                     u"西濃運輸"_s,
                      bookPostAt25g(80)}));
 
 INSTANTIATE_TEST_SUITE_P(
-    SizeAndWeightLimits, ShippingText,
-    ::testing::Values(ShippingCase{"HundredCentimetresLeavesOnlyBookPost",
-                                   [](Record& r) {
-                                       r = itemOf(4, 0);
-                                       r.CheckBox定形郵便 = r.CheckBox定形外郵便 =
-                                           r.CheckBoxゆうメール = 1;
-                                       r.CheckBoxクロネコメール便 = 1;
-                                       r.ComboBoxクロネコメール便.position = 0;
-                                       r.CheckBoxレターパック350 = r.CheckBoxレターパック500 = 1;
-                                   },
-                                   {u"・ゆうメール 180円　\r\n"_s, QString()}},
-                      ShippingCase{"NinetyCentimetresStillNonStandard",
-                                   [](Record& r) {
-                                       r = itemOf(3, 0);
-                                       r.CheckBox定形郵便 = r.CheckBox定形外郵便 = 1;
-                                   },
-                                   {u"・定形外郵便 120円　\r\n"_s, QString()}},
-                      ShippingCase{"NoLetterRowFitsTheWeight",
-                                   [](Record& r) {
-                                       r = itemOf(0, 2);
-                                       r.CheckBox定形郵便 = 1;
-                                   },
-                                   {}},
-                      ShippingCase{"FiveKilogramsHasNoLetterPack",
-                                   [](Record& r) {
-                                       r = itemOf(0, 10);
-                                       r.CheckBoxレターパック350 = r.CheckBoxレターパック500 = 1;
-                                       r.CheckBoxゆうパック = 1;
-                                   },
-                                   {u"・ゆうパック60サイズ　\r\n"_s, QString()}},
-                      ShippingCase{"MailBinNotAtEightyCentimetres",
-                                   [](Record& r) {
-                                       r = itemOf(2, 0);
-                                       r.CheckBoxクロネコメール便 = 1;
-                                       r.ComboBoxクロネコメール便.position = 0;
-                                   },
-                                   {}},
-                      ShippingCase{"MailBinNotAboveOneKilogram",
-                                   [](Record& r) {
-                                       r = itemOf(1, 7);
-                                       r.CheckBoxクロネコメール便 = 1;
-                                       r.ComboBoxクロネコメール便.position = 0;
-                                   },
-                                   {}},
-                      ShippingCase{"MailBinAtSeventyCentimetresOneKilogram",
-                                   [](Record& r) {
-                                       r = itemOf(1, 6);
-                                       r.CheckBoxクロネコメール便 = 1;
-                                       r.ComboBoxクロネコメール便.position = 3;
-                                   },
-                                   {u"・クロネコメール便 240円　\r\n"_s, QString()}},
-                      ShippingCase{"MailBinNeedsAnEnvelopeClass",
-                                   [](Record& r) {
-                                       r = itemOf(0, 0);
-                                       r.CheckBoxクロネコメール便 = 1;
-                                   },
-                                   {}},
-                      ShippingCase{"EnvelopeClassAloneListsNothing",
-                                   [](Record& r) {
-                                       r = itemOf(0, 0);
-                                       r.ComboBoxクロネコメール便.position = 0;
-                                   },
-                                   {}}));
+    Limits, ShippingText,
+    ::testing::Values(
+        ShippingCase{"HundredCentimetresLeavesBookPost",
+                     4,
+                     0,
+                     {standard, nonStandard, bookPost, mailBin, pack350, pack500},
+                     u"・ゆうメール 180円　\r\n"_s,
+                     {},
+                     0},
+        ShippingCase{"NinetyCentimetresNonStandard",
+                     3,
+                     0,
+                     {standard, nonStandard},
+                     u"・定形外郵便 120円　\r\n"_s},
+        ShippingCase{"NoLetterRowFits", 0, 2, {standard}, {}},
+        ShippingCase{"FiveKilogramsNoLetterPack",
+                     0,
+                     10,
+                     {pack350, pack500, yuPack},
+                     u"・ゆうパック60サイズ　\r\n"_s},
+        ShippingCase{"MailBinNotAtEightyCentimetres", 2, 0, {mailBin}, {}, {}, 0},
+        ShippingCase{"MailBinNotAbove1Kilogram", 1, 7, {mailBin}, {}, {}, 0},
+        ShippingCase{
+            "MailBinAt1Kilogram", 1, 6, {mailBin}, u"・クロネコメール便 240円　\r\n"_s, {}, 3},
+        ShippingCase{"MailBinNeedsAnEnvelopeClass", 0, 0, {mailBin}, {}},
+        ShippingCase{"EnvelopeClassAlone", 0, 0, {}, {}, {}, 0},
+        ShippingCase{"FlatRateReplacesEverything",
+                     0,
+                     0,
+                     {mini, yuPack, cheapest, flatRate},
+                     u"・全国一律500円"_s,
+                     {},
+                     -1,
+                     u"全国一律500円"_s},
+        ShippingCase{"FlatRateNeedsASize", -1, 0, {flatRate}, {}, {}, -1, u"全国一律"_s},
+        ShippingCase{"NoWeightChosen", 0, -1, {yuPack}, {}},
+        // Positions past the lists count as no choice instead of reading past a table.
+        ShippingCase{"WeightPastTheList", 0, 15, {yuPack}, {}},
+        ShippingCase{"SizePastTheList", 10, 0, {yuPack}, {}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Parcels, ShippingText,
     ::testing::Values(
-        ShippingCase{"HakoBoonAt170CentimetresIsAnEmptyLine",
-                     [](Record& r) {
-                         r = itemOf(9, 0);
-                         r.CheckBoxはこBOON = 1;
-                     },
-                     {u"\r\n"_s, QString()}},
-        ShippingCase{"HakoBoonByWeight",
-                     [](Record& r) {
-                         r = itemOf(8, 8);
-                         r.CheckBoxはこBOON = 1;
-                     },
-                     {u"・はこBOON 5kg以下\r\n"_s, QString()}},
-        ShippingCase{"TakkyubinAt170CentimetresByWeightAlone",
-                     [](Record& r) {
-                         r = itemOf(9, 0);
-                         r.CheckBoxクロネコ宅急便 = 1;
-                     },
-                     {u"・クロネコ宅急便60サイズ　\r\n"_s, QString()}},
-        ShippingCase{"TakkyubinAt170CentimetresTenKilograms",
-                     [](Record& r) {
-                         r = itemOf(9, 11);
-                         r.CheckBoxクロネコ宅急便 = 1;
-                     },
-                     {u"・クロネコ宅急便100サイズ　\r\n"_s, QString()}},
-        ShippingCase{"TakkyubinTakesTheHeavierOfSizeAndWeight",
-                     [](Record& r) {
-                         r = itemOf(0, 12);
-                         r.CheckBoxクロネコ宅急便 = 1;
-                     },
-                     {u"・クロネコ宅急便120サイズ　\r\n"_s, QString()}},
+        ShippingCase{"HakoBoonAt170CentimetresIsEmpty", 9, 0, {hakoBoon}, u"\r\n"_s},
+        ShippingCase{"HakoBoonByWeight", 8, 8, {hakoBoon}, u"・はこBOON 5kg以下\r\n"_s},
+        ShippingCase{
+            "TakkyubinAt170ByWeight", 9, 0, {takkyubin}, u"・クロネコ宅急便60サイズ　\r\n"_s},
+        ShippingCase{
+            "TakkyubinAt170TenKilograms", 9, 11, {takkyubin}, u"・クロネコ宅急便100サイズ　\r\n"_s},
+        ShippingCase{
+            "TakkyubinHeavierThanSize", 0, 12, {takkyubin}, u"・クロネコ宅急便120サイズ　\r\n"_s},
         ShippingCase{"TakkyubinBySizeWithCarryIn",
-                     [](Record& r) {
-                         r = itemOf(8, 0);
-                         r.CheckBoxクロネコ宅急便 = r.CheckBoxクロネコ宅急便持込割引 = 1;
-                     },
-                     {u"・クロネコ宅急便160サイズ　○持込割引　\r\n"_s, QString()}},
-        ShippingCase{"TakkyubinWithoutClassKeepsTheDiscount",
-                     [](Record& r) {
-                         r = itemOf(9, 0);
-                         r.CheckBoxクロネコ宅急便 = r.CheckBoxクロネコ宅急便持込割引 = 1;
-                     },
-                     {u"○持込割引　\r\n"_s, QString()},
-                     [](Rates& rates) { rates.takkyubin.count = 0; }},
+                     8,
+                     0,
+                     {takkyubin, takkyubinCarryIn},
+                     u"・クロネコ宅急便160サイズ　○持込割引　\r\n"_s},
+        ShippingCase{"TakkyubinWithoutClass",
+                     9,
+                     0,
+                     {takkyubin, takkyubinCarryIn},
+                     u"○持込割引　\r\n"_s,
+                     {},
+                     -1,
+                     {},
+                     [](Rates& r) { r.takkyubin.count = 0; }},
         ShippingCase{"YuPackWithCarryIn",
-                     [](Record& r) {
-                         r = itemOf(5, 0);
-                         r.CheckBoxゆうパック = r.CheckBoxゆうパック持込割引 = 1;
-                     },
-                     {u"・ゆうパック120サイズ　○持込割引　\r\n"_s, QString()}},
-        ShippingCase{"SevenMethodsFillTheSecondCaption",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxミニレター = r.CheckBox定形郵便 = r.CheckBox定形外郵便 = 1;
-                         r.CheckBoxクロネコメール便 = 1;
-                         r.ComboBoxクロネコメール便.position = 0;
-                         r.CheckBoxゆうメール = r.CheckBoxレターパック350 = 1;
-                         r.CheckBoxゆうパック = 1;
-                     },
-                     {u"・ミニレター 60円　\r\n・定形郵便 80円　\r\n・定形外郵便 120円　\r\n"
-                      u"・クロネコメール便 80円　\r\n・ゆうメール 180円　\r\n"_s,
-                      u"・レターパック350　350円　\r\n・ゆうパック60サイズ　\r\n"_s}},
+                     5,
+                     0,
+                     {yuPack, yuPackCarryIn},
+                     u"・ゆうパック120サイズ　○持込割引　\r\n"_s},
+        ShippingCase{"YuPack170", 9, 0, {yuPack}, u"・ゆうパック170サイズ　\r\n"_s},
+        ShippingCase{"SevenMethods",
+                     0,
+                     0,
+                     {mini, standard, nonStandard, mailBin, bookPost, pack350, yuPack},
+                     u"・ミニレター 60円　\r\n・定形郵便 80円　\r\n・定形外郵便 120円　\r\n"
+                     u"・クロネコメール便 80円　\r\n・ゆうメール 180円　\r\n"_s,
+                     u"・レターパック350　350円　\r\n・ゆうパック60サイズ　\r\n"_s,
+                     0},
         ShippingCase{"OtherCarrierHasNoLineBreak",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxゆうパック = 1;
-                         r.CheckBoxその他の運送会社 = 1;
-                         r.TextBoxその他の運送会社 = u"西濃運輸"_s;
-                     },
-                     {u"・ゆうパック60サイズ　\r\n・西濃運輸"_s, QString()}},
-        ShippingCase{"OtherCarrierWithoutTextGivesNothing",
-                     [](Record& r) {
-                         r = itemOf(0, 0);
-                         r.CheckBoxその他の運送会社 = 1;
-                     },
-                     {}}));
+                     0,
+                     0,
+                     {yuPack, other},
+                     u"・ゆうパック60サイズ　\r\n・西濃運輸"_s,
+                     {},
+                     -1,
+                     u"西濃運輸"_s},
+        ShippingCase{"OtherCarrierWithoutText", 0, 0, {other}, {}}));
 
-INSTANTIATE_TEST_SUITE_P(Choices, ShippingText,
-                         ::testing::Values(ShippingCase{"FlatRateReplacesEverything",
-                                                        [](Record& r) {
-                                                            r = itemOf(0, 0);
-                                                            r.CheckBoxミニレター =
-                                                                r.CheckBoxゆうパック =
-                                                                    r.CheckBox最安値 = 1;
-                                                            r.CheckBox送料一律 = 1;
-                                                            r.TextBox送料一律 = u"全国一律500円"_s;
-                                                        },
-                                                        {u"・全国一律500円"_s, QString()}},
-                                           ShippingCase{"FlatRateNeedsSizeAndWeight",
-                                                        [](Record& r) {
-                                                            r = itemOf(-1, 0);
-                                                            r.CheckBox送料一律 = 1;
-                                                            r.TextBox送料一律 = u"全国一律500円"_s;
-                                                        },
-                                                        {}},
-                                           ShippingCase{"NoSizeChosen",
-                                                        [](Record& r) {
-                                                            r = itemOf(-1, 0);
-                                                            r.CheckBoxゆうパック = 1;
-                                                        },
-                                                        {}},
-                                           ShippingCase{"NoWeightChosen",
-                                                        [](Record& r) {
-                                                            r = itemOf(0, -1);
-                                                            r.CheckBoxゆうパック = 1;
-                                                        },
-                                                        {}},
-                                           ShippingCase{"WeightPastTheListCountsAsNone",
-                                                        [](Record& r) {
-                                                            r = itemOf(0, 15);
-                                                            r.CheckBoxゆうパック = 1;
-                                                        },
-                                                        {}},
-                                           ShippingCase{"SizePastTheListCountsAsNone",
-                                                        [](Record& r) {
-                                                            r = itemOf(10, 0);
-                                                            r.CheckBoxゆうパック = 1;
-                                                        },
-                                                        {}}));
-
-struct EnvelopeCase {
-    int envelopeClass;
-    QString line;
-};
-
-void PrintTo(const EnvelopeCase& c, std::ostream* os) {
-    *os << "class " << c.envelopeClass;
-}
-
-class MailBinLine : public ::testing::TestWithParam<EnvelopeCase> {};
-
-TEST_P(MailBinLine, ShowsTheEnvelopePrice) {
-    Record record = itemOf(0, 2);
-    record.CheckBoxクロネコメール便 = 1;
-    record.ComboBoxクロネコメール便.position = GetParam().envelopeClass;
-    EXPECT_EQ(content::ComposeShippingText(record, firstRunRates()),
-              (ShippingCaptions{GetParam().line, QString()}));
-}
-
-INSTANTIATE_TEST_SUITE_P(EnvelopeClasses, MailBinLine,
-                         ::testing::Values(EnvelopeCase{0, u"・クロネコメール便 80円　\r\n"_s},
-                                           EnvelopeCase{1, u"・クロネコメール便 160円　\r\n"_s},
-                                           EnvelopeCase{2, u"・クロネコメール便 160円　\r\n"_s},
-                                           EnvelopeCase{3, u"・クロネコメール便 240円　\r\n"_s},
-                                           EnvelopeCase{4, u"・クロネコメール便速達 180円　\r\n"_s},
-                                           EnvelopeCase{5, u"・クロネコメール便速達 260円　\r\n"_s},
-                                           EnvelopeCase{6, u"・クロネコメール便速達 260円　\r\n"_s},
-                                           EnvelopeCase{7, u"・クロネコメール便速達 340円　\r\n"_s},
-                                           EnvelopeCase{8, QString()}));
-
-struct SizeCase {
-    int sizePosition;
-    QString line;
-};
-
-void PrintTo(const SizeCase& c, std::ostream* os) {
-    *os << "size " << c.sizePosition;
-}
-
-class YuPackLine : public ::testing::TestWithParam<SizeCase> {};
-
-TEST_P(YuPackLine, NamesTheSizeClass) {
-    Record record = itemOf(GetParam().sizePosition, 0);
-    record.CheckBoxゆうパック = 1;
-    EXPECT_EQ(content::ComposeShippingText(record, firstRunRates()).first, GetParam().line);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, YuPackLine,
-                         ::testing::Values(SizeCase{0, u"・ゆうパック60サイズ　\r\n"_s},
-                                           SizeCase{1, u"・ゆうパック80サイズ　\r\n"_s},
-                                           SizeCase{4, u"・ゆうパック100サイズ　\r\n"_s},
-                                           SizeCase{6, u"・ゆうパック140サイズ　\r\n"_s},
-                                           SizeCase{7, u"・ゆうパック160サイズ　\r\n"_s},
-                                           SizeCase{9, u"・ゆうパック170サイズ　\r\n"_s}));
+INSTANTIATE_TEST_SUITE_P(
+    EnvelopeClasses, ShippingText,
+    ::testing::Values(
+        ShippingCase{"A4Thin", 0, 2, {mailBin}, u"・クロネコメール便 80円　\r\n"_s, {}, 0},
+        ShippingCase{"A4Thick", 0, 2, {mailBin}, u"・クロネコメール便 160円　\r\n"_s, {}, 1},
+        ShippingCase{"B4Thin", 0, 2, {mailBin}, u"・クロネコメール便 160円　\r\n"_s, {}, 2},
+        ShippingCase{"B4Thick", 0, 2, {mailBin}, u"・クロネコメール便 240円　\r\n"_s, {}, 3},
+        ShippingCase{
+            "A4ThinExpress", 0, 2, {mailBin}, u"・クロネコメール便速達 180円　\r\n"_s, {}, 4},
+        ShippingCase{
+            "A4ThickExpress", 0, 2, {mailBin}, u"・クロネコメール便速達 260円　\r\n"_s, {}, 5},
+        ShippingCase{
+            "B4ThinExpress", 0, 2, {mailBin}, u"・クロネコメール便速達 260円　\r\n"_s, {}, 6},
+        ShippingCase{
+            "B4ThickExpress", 0, 2, {mailBin}, u"・クロネコメール便速達 340円　\r\n"_s, {}, 7},
+        ShippingCase{"PastTheList", 0, 2, {mailBin}, {}, {}, 8}));
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "first_run_rates.h"
 #include "temp_app_folder.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -10,64 +11,17 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 using content::RateRow;
-using content::RateRows;
 using content::ShippingRateTable;
 namespace ErrorNumber = platform::ErrorNumber;
 
 const QString kRateFile = u"text/配送.txt"_s;
 
-std::optional<int> loadFrom(const TempAppFolder& app, ShippingRateTable& table) {
-    const std::optional<platform::Error> failure = content::LoadShippingRates(app.path(), table);
-    return failure ? std::optional<int>(failure->number()) : std::nullopt;
-}
+// Rows per kind: 定形郵便物, 定形外郵便物, ゆうメール, 宅急便, ゆうパック, はこBOON, メール便….
+using Counts = std::array<int, 7>;
 
-TEST(LoadShippingRates, FilesTheFirstRunRowsByKind) {
-    TempAppFolder app;
-    app.writeLines(kRateFile, firstRunRateLines());
-    ShippingRateTable table;
-    EXPECT_EQ(loadFrom(app, table), std::nullopt);
-
-    EXPECT_EQ(table.standardLetter.count, 2);
-    EXPECT_EQ(table.nonStandardLetter.count, 8);
-    EXPECT_EQ(table.bookPost.count, 6);
-    EXPECT_EQ(table.takkyubin.count, 6);
-    EXPECT_EQ(table.yuPack.count, 7);
-    EXPECT_EQ(table.hakoBoon.count, 6);
-    EXPECT_EQ(table.mailBin.count, 4); // メール便A4 and メール便B4 rows together
-    // Only the numbers a kind keeps are stored.
-    EXPECT_EQ(table.standardLetter.rows[1], (RateRow{50, 90, 0}));
-    EXPECT_EQ(table.nonStandardLetter.rows[7], (RateRow{4000, 1150, 0}));
-    EXPECT_EQ(table.bookPost.rows[0], (RateRow{150, 180, 0}));
-    EXPECT_EQ(table.takkyubin.rows[5], (RateRow{25000, 0, 160}));
-    EXPECT_EQ(table.yuPack.rows[6], (RateRow{0, 0, 170}));
-    EXPECT_EQ(table.hakoBoon.rows[2], (RateRow{10000, 0, 0}));
-    EXPECT_EQ(table.mailBin.rows[3], (RateRow{1000, 240, 2}));
-}
-
-TEST(LoadShippingRates, MissingFileLeavesNoRows) {
-    TempAppFolder app;
-    app.writeLines(u"text/都道府県.txt"_s, {u"北海道"_s});
-    ShippingRateTable table;
-    table.bookPost.count = 3;
-    try {
-        content::LoadShippingRates(app.path(), table);
-        FAIL() << "no error for a missing file";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
-    }
-    EXPECT_EQ(table.bookPost.count, 0);
-}
-
-struct RateCase {
-    const char* name;
-    QStringList lines;
-    std::optional<int> error;
-    int standardLetterCount;
-    int bookPostCount;
-};
-
-void PrintTo(const RateCase& c, std::ostream* os) {
-    *os << c.name;
+Counts countsOf(const ShippingRateTable& t) {
+    return {t.standardLetter.count, t.nonStandardLetter.count, t.bookPost.count, t.takkyubin.count,
+            t.yuPack.count,         t.hakoBoon.count,          t.mailBin.count};
 }
 
 QStringList standardLetterRows(int count) {
@@ -77,86 +31,96 @@ QStringList standardLetterRows(int count) {
     return lines;
 }
 
+struct RateCase {
+    const char* name;
+    QStringList lines;
+    std::optional<int> error;
+    Counts counts;
+};
+
+void PrintTo(const RateCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RateFile : public ::testing::TestWithParam<RateCase> {};
 
-TEST_P(RateFile, KeepsTheRowsBeforeAFailure) {
+TEST_P(RateFile, FilesRowsByKindUpToAFailure) {
     TempAppFolder app;
     app.writeLines(kRateFile, GetParam().lines);
     ShippingRateTable table;
-    EXPECT_EQ(loadFrom(app, table), GetParam().error);
-    EXPECT_EQ(table.standardLetter.count, GetParam().standardLetterCount);
-    EXPECT_EQ(table.bookPost.count, GetParam().bookPostCount);
+    const auto failure = content::LoadShippingRates(app.path(), table);
+    EXPECT_EQ(failure ? std::optional<int>(failure->number()) : std::nullopt, GetParam().error);
+    EXPECT_EQ(countsOf(table), GetParam().counts);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Failures, RateFile,
-    ::testing::Values(
-        RateCase{"NonNumericWeightStopsLoading",
-                 {u"定形郵便物,25,80,0"_s, u"定形郵便物,abc,90,0"_s, u"ゆうメール,150,180,0"_s},
-                 ErrorNumber::TypeMismatch,
-                 1,
-                 0},
-        RateCase{"EmptyWeightIsNoNumber",
-                 {u"ゆうメール,150,180,0"_s, u"定形郵便物,,80,0"_s},
-                 ErrorNumber::TypeMismatch,
-                 0,
-                 1},
-        RateCase{"NonNumericPrice", {u"定形郵便物,25,円,0"_s}, ErrorNumber::TypeMismatch, 0, 0},
-        RateCase{"WeightAbove32767Overflows",
-                 {u"定形郵便物,25,80,0"_s, u"定形郵便物,32768,90,0"_s},
-                 ErrorNumber::Overflow,
-                 1,
-                 0},
-        RateCase{"EleventhRowIsLeftOutAndLoadingGoesOn",
-                 standardLetterRows(11) + QStringList{u"ゆうメール,150,180,0"_s},
-                 ErrorNumber::SubscriptOutOfRange, 10, 1},
-        RateCase{"RowCutShort",
-                 {u"ゆうメール,150,180,0"_s, u"定形郵便物,25"_s},
-                 ErrorNumber::InputPastEndOfFile,
-                 0,
-                 1}));
 
 INSTANTIATE_TEST_SUITE_P(
     Accepted, RateFile,
     ::testing::Values(
-        RateCase{"TenRowsFit", standardLetterRows(10), std::nullopt, 10, 0},
-        RateCase{"LargestWeightFits", {u"定形郵便物,32767,80,0"_s}, std::nullopt, 1, 0},
-        RateCase{"BlanksAndQuotesAroundPieces",
-                 {u"  \"定形郵便物\", 25 , 80,0"_s, u"ゆうメール,150,180,0"_s},
+        RateCase{"FirstRunFile", firstRunRateLines(), std::nullopt, {2, 8, 6, 6, 7, 6, 4}},
+        RateCase{"TenRowsFit", standardLetterRows(10), std::nullopt, {10}},
+        RateCase{"LargestWeightFits", {u"定形郵便物,32767,80,0"_s}, std::nullopt, {1}},
+        RateCase{"BlanksAndQuotes", {u"  \"ゆうメール\", 25 , 80,0"_s}, std::nullopt, {0, 0, 1}},
+        RateCase{"MailBinByPrefix",
+                 {u"メール便,1,1,1"_s, u"メール便特大,2,2,2"_s, u"メール,3,3,3"_s,
+                  u"クロネコメール便,4,4,4"_s},
                  std::nullopt,
-                 1,
-                 1},
+                 {0, 0, 0, 0, 0, 0, 2}},
         // Numbers a kind does not keep are never read, so they cannot fail.
-        RateCase{"UnkeptNumbersAreNotRead",
-                 {u"ゆうパック,abc,xyz,60"_s, u"レターパック350,?,?,?"_s, u"定形郵便物,25,80,-"_s},
+        RateCase{"UnkeptNumbersNotRead",
+                 {u"ゆうパック,abc,x,60"_s, u"レターパック350,?,?,?"_s, u"定形郵便物,25,80,-"_s},
                  std::nullopt,
-                 1,
-                 0},
+                 {1, 0, 0, 0, 1}},
         RateCase{"BlankLinesAfterTheLastRow",
                  {u"定形郵便物,25,80,0"_s, QString(), QString()},
                  std::nullopt,
-                 1,
-                 0}));
+                 {1}}));
 
-TEST(RateRows, FirstFittingRowCountsFromOne) {
-    RateRows rows;
-    rows.rows[0] = {2000, 0, 60};
-    rows.rows[1] = {5000, 0, 80};
-    rows.count = 2;
-    EXPECT_EQ(rows.firstFittingRow(25), 1);
-    EXPECT_EQ(rows.firstFittingRow(2000), 1);
-    EXPECT_EQ(rows.firstFittingRow(2001), 2);
-    EXPECT_EQ(rows.firstFittingRow(5001), 0);
+INSTANTIATE_TEST_SUITE_P(
+    Failures, RateFile,
+    ::testing::Values(
+        RateCase{"NonNumericWeightStops",
+                 {u"定形郵便物,25,80,0"_s, u"定形郵便物,abc,90,0"_s, u"ゆうメール,150,180,0"_s},
+                 ErrorNumber::TypeMismatch,
+                 {1}},
+        RateCase{"EmptyWeight", {u"定形郵便物,,80,0"_s}, ErrorNumber::TypeMismatch, {0}},
+        RateCase{"NonNumericPrice", {u"ゆうメール,25,円,0"_s}, ErrorNumber::TypeMismatch, {0}},
+        RateCase{"WeightAbove32767",
+                 {u"定形郵便物,25,80,0"_s, u"定形郵便物,32768,90,0"_s},
+                 ErrorNumber::Overflow,
+                 {1}},
+        RateCase{"EleventhRowLeftOutAndLoadingGoesOn",
+                 standardLetterRows(11) + QStringList{u"ゆうメール,150,180,0"_s},
+                 ErrorNumber::SubscriptOutOfRange,
+                 {10, 0, 1}},
+        RateCase{"RowCutShort",
+                 {u"ゆうメール,150,180,0"_s, u"定形郵便物,25"_s},
+                 ErrorNumber::InputPastEndOfFile,
+                 {0, 0, 1}}));
+
+TEST(LoadShippingRates, KeepsOnlyTheNumbersOfEachKind) {
+    TempAppFolder app;
+    app.writeLines(kRateFile, firstRunRateLines());
+    ShippingRateTable table;
+    ASSERT_FALSE(content::LoadShippingRates(app.path(), table));
+    EXPECT_EQ(table.nonStandardLetter.rows[7], (RateRow{4000, 1150, 0}));
+    EXPECT_EQ(table.takkyubin.rows[5], (RateRow{25000, 0, 160}));
+    EXPECT_EQ(table.yuPack.rows[6], (RateRow{0, 0, 170}));
+    EXPECT_EQ(table.hakoBoon.rows[2], (RateRow{10000, 0, 0}));
+    EXPECT_EQ(table.mailBin.rows[3], (RateRow{1000, 240, 2}));
 }
 
-TEST(ReadShippingRates, NamesStartingWithMailBinShareOneKind) {
+TEST(LoadShippingRates, MissingFileLeavesNoRows) {
+    TempAppFolder app;
+    app.writeLines(u"text/都道府県.txt"_s, {u"北海道"_s}); // the folder is there, the file is not
     ShippingRateTable table;
-    const auto failure = content::readShippingRates(
-        u"メール便,100,80,1\r\nメール便特大,200,90,2\r\nメール,300,100,3\r\nクロネコメール便,1,1,1\r\n"_s,
-        table);
-    EXPECT_FALSE(failure.has_value());
-    EXPECT_EQ(table.mailBin.count, 2);
-    EXPECT_EQ(table.mailBin.rows[1], (RateRow{200, 90, 2}));
+    table.bookPost.count = 3;
+    try {
+        content::LoadShippingRates(app.path(), table);
+        FAIL() << "no error for a missing file";
+    } catch (const platform::Error& error) {
+        EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
+    }
+    EXPECT_EQ(table.bookPost.count, 0);
 }
 
 } // namespace

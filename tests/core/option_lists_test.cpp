@@ -27,12 +27,6 @@ INSTANTIATE_TEST_SUITE_P(Positions, WeightAtPosition,
                                            WeightCase{9, 4000}, WeightCase{10, 5000},
                                            WeightCase{14, 25000}, WeightCase{15, std::nullopt}));
 
-TEST(OptionLists, MatchTheWeightTableItemForItem) {
-    EXPECT_EQ(core::weightOptions().size(), qsizetype(core::kWeightGrams.size()));
-    EXPECT_EQ(core::sizeOptions().size(), 10);
-    EXPECT_EQ(core::envelopeClassOptions().size(), 8);
-}
-
 // #FFCC33 is red FF, green CC, blue 33; stored with red in the low byte.
 TEST(ColourPresets, KeepRedInTheLowByte) {
     const core::ColourPreset& preset = core::kColourPresets[1];
