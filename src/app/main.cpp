@@ -1,16 +1,36 @@
 #include "platform/application_folder.h"
 #include "platform/clock.h"
-#include "ui/form1.h"
+#include "qt_translations.h"
+#include "start_up.h"
 #include "ui/message_box_prompter.h"
+#include "ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
+    app::installJapaneseQtTranslations(application);
+
     ui::MessageBoxPrompter prompter;
+    ui::QtDialogs dialogs;
     platform::SystemClock clock;
-    ui::Form1Services services{platform::applicationFolder(), &prompter, nullptr, &clock};
-    ui::Form1 window(services);
-    window.show();
-    return app.exec();
+    const ui::Form1Services services{platform::applicationFolder(), &prompter, &dialogs, &clock};
+
+    // A QPointer, because the window may delete itself when it closes.
+    QPointer<ui::Form1> window = app::StartUp(services).release();
+    if (!window)
+        return EXIT_FAILURE;
+    prompter.setParent(window);
+    dialogs.setParent(window);
+
+    // The start-up benchmark measures the time until the window is shown, then leaves.
+    if (qEnvironmentVariableIsSet("TOMOEA_EXIT_AFTER_SHOW"))
+        QTimer::singleShot(0, &application, &QCoreApplication::quit);
+
+    const int exitCode = application.exec();
+    delete window;
+    return exitCode;
 }

@@ -1,27 +1,37 @@
 #include "message_box_prompter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 namespace {
 
-QMessageBox::StandardButton show(QWidget* parent, const QString& text,
-                                 QMessageBox::StandardButtons buttons,
-                                 QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TomoeA"), text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    return QMessageBox::StandardButton(box.exec());
+// The Japanese texts are set here rather than left to Qt's catalogue, so the buttons read
+// the same even where Qt's translations are not installed.
+void addButton(QMessageBox& box, QMessageBox::StandardButton button, const QString& text) {
+    box.addButton(button)->setText(text);
 }
 
 } // namespace
 
 void MessageBoxPrompter::inform(const QString& text) {
-    show(m_parent, text, QMessageBox::Ok, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TomoeA"), text, QMessageBox::NoButton,
+                    m_parent);
+    addButton(box, QMessageBox::Ok, QStringLiteral("OK"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
 }
 
 bool MessageBoxPrompter::ask(const QString& text) {
-    return show(m_parent, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) !=
-           QMessageBox::No;
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TomoeA"), text, QMessageBox::NoButton,
+                    m_parent);
+    addButton(box, QMessageBox::Yes, QStringLiteral("はい(&Y)"));
+    addButton(box, QMessageBox::No, QStringLiteral("いいえ(&N)"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    // The action goes ahead unless the answer is No (Escape and closing the box say No).
+    return box.exec() != QMessageBox::No;
 }
 
 } // namespace ui

@@ -1,0 +1,160 @@
+#include "default_files.h"
+
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+QStringList defaultTemplate1Lines() {
+    return {
+        u"<%pos>"_s,
+        u"<table width=%width bgcolor=%maincolor cellspacing=0 cellpadding=2><tr><td "
+        u"bgcolor=%maincolor align=%pos>%title</td></tr></table><br>"_s,
+        u"<table width=%width bgcolor=%maincolor cellspacing=0 cellpadding=2><tr><td><table "
+        u"width=100% border=0 cellspacing=0 cellpadding=6><tr><td bgcolor=%maincolor "
+        u"align=left>商品詳細</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str1</td></tr></table></td></tr></table><br>"_s,
+        u"<table width=%width bgcolor=%maincolor cellspacing=0 cellpadding=2><tr><td><table "
+        u"width=100% border=0 cellspacing=0 cellpadding=6><tr><td bgcolor=%maincolor "
+        u"align=left>支払詳細</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str2<br>%str3</td></tr></table></td></tr></table><br>"_s,
+        u"<table width=%width bgcolor=%maincolor cellspacing=0 cellpadding=2><tr><td><table "
+        u"width=100% border=0 cellspacing=0 cellpadding=6><tr><td bgcolor=%maincolor "
+        u"align=left>発送詳細</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str4<br>%str5</td></tr></table></td></tr></table><br>"_s,
+        // The last box has no <br> after it: nothing follows it on the page.
+        u"<table width=%width bgcolor=%maincolor cellspacing=0 cellpadding=2><tr><td><table "
+        u"width=100% border=0 cellspacing=0 cellpadding=6><tr><td bgcolor=%maincolor "
+        u"align=left>注意事項</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str6</td></tr></table></td></tr></table>"_s,
+        u"</%pos>"_s,
+    };
+}
+
+QStringList defaultTemplate2Lines() {
+    return {
+        u"<%pos>"_s,
+        u"<table width=%width bgcolor=#ffffff cellspacing=1 cellpadding=5>"_s,
+        u"<tr><td bgcolor=%maincolor colspan=2 align=%pos>%title</td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor align=center width=20%>商品詳細</td><td bgcolor=%subcolor "
+        u"align=left>%str1</td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor align=center width=20%>支払詳細</td><td bgcolor=%subcolor "
+        u"align=left>%str2<br>%str3</td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor align=center width=20%>発送詳細</td><td bgcolor=%subcolor "
+        u"align=left>%str4<br>%str5</td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor align=center width=20%>注意事項</td><td bgcolor=%subcolor "
+        u"align=left>%str6</td></tr>"_s,
+        u"</table>"_s,
+        u"</%pos>"_s,
+    };
+}
+
+QStringList defaultTemplate3Lines() {
+    return {
+        u"<%pos>"_s,
+        u"<table width=%width cellpadding=5>"_s,
+        u"<tr><td bgcolor=%maincolor>%title</td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor>商品詳細</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str1<br></td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor>支払詳細</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str2<br>%str3</td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor>発送詳細</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str4<br>%str5</td></tr>"_s,
+        u"<tr><td bgcolor=%maincolor>注意事項</td></tr><tr><td bgcolor=%subcolor "
+        u"align=left>%str6</td></tr>"_s,
+        u"</table>"_s,
+        u"</%pos>"_s,
+    };
+}
+
+QStringList defaultShippingRateLines() {
+    // Each service's rows in the order the rate table reads them.
+    const std::vector<std::pair<QString, QStringList>> services = {
+        {u"定形郵便物"_s, {u"25,80,0"_s, u"50,90,0"_s}},
+        {u"定形外郵便物"_s,
+         {u"50,120,90"_s, u"100,140,90"_s, u"150,200,90"_s, u"250,240,90"_s, u"500,390,90"_s,
+          u"1000,580,90"_s, u"2000,850,90"_s, u"4000,1150,90"_s}},
+        {u"レターパック350"_s, {u"4000,350,3"_s}},
+        {u"レターパック500"_s, {u"4000,500,4"_s}},
+        {u"ゆうメール"_s,
+         {u"150,180,0"_s, u"250,210,0"_s, u"500,290,0"_s, u"1000,340,0"_s, u"2000,450,0"_s,
+          u"3000,590,0"_s}},
+        {u"メール便A4"_s, {u"1000,80,1"_s, u"1000,160,2"_s}},
+        {u"メール便B4"_s, {u"1000,160,1"_s, u"1000,240,2"_s}},
+        {u"宅急便"_s,
+         {u"2000,0,60"_s, u"5000,0,80"_s, u"10000,0,100"_s, u"15000,0,120"_s, u"20000,0,140"_s,
+          u"25000,0,160"_s}},
+        {u"ゆうパック"_s,
+         {u"0,0,60"_s, u"0,0,80"_s, u"0,0,100"_s, u"0,0,120"_s, u"0,0,140"_s, u"0,0,160"_s,
+          u"0,0,170"_s}},
+        {u"はこBOON"_s,
+         {u"2000,0,160"_s, u"5000,0,160"_s, u"10000,0,160"_s, u"15000,0,160"_s, u"20000,0,160"_s,
+          u"25000,0,160"_s}},
+    };
+    QStringList lines;
+    for (const auto& [service, rows] : services)
+        for (const QString& row : rows)
+            lines << service + u',' + row;
+    return lines;
+}
+
+QStringList defaultRegionLines() {
+    // The seller's region is stored as a position in this list, so the order is fixed.
+    return {
+        u"北海道"_s, u"青森県"_s,   u"岩手県"_s, u"宮城県"_s,   u"秋田県"_s, u"山形県"_s,
+        u"福島県"_s, u"茨城県"_s,   u"栃木県"_s, u"群馬県"_s,   u"埼玉県"_s, u"千葉県"_s,
+        u"東京都"_s, u"神奈川県"_s, u"山梨県"_s, u"長野県"_s,   u"新潟県"_s, u"富山県"_s,
+        u"石川県"_s, u"福井県"_s,   u"岐阜県"_s, u"静岡県"_s,   u"愛知県"_s, u"三重県"_s,
+        u"滋賀県"_s, u"京都府"_s,   u"大阪府"_s, u"兵庫県"_s,   u"奈良県"_s, u"和歌山県"_s,
+        u"鳥取県"_s, u"島根県"_s,   u"岡山県"_s, u"広島県"_s,   u"山口県"_s, u"徳島県"_s,
+        u"香川県"_s, u"愛媛県"_s,   u"高知県"_s, u"福岡県"_s,   u"佐賀県"_s, u"長崎県"_s,
+        u"熊本県"_s, u"大分県"_s,   u"宮崎県"_s, u"鹿児島県"_s, u"沖縄県"_s,
+    };
+}
+
+QStringList defaultNotesPhraseLines() {
+    return {u"●ノークレーム・ノーリターンでお願いします。"_s};
+}
+
+QStringList defaultPaymentPhraseLines() {
+    return {u"落札価格 + 送料 がお支払い金額となります。"_s};
+}
+
+QStringList defaultShippingPhraseLines() {
+    return {u"配送時の事故等については当方は一切責任を負えません。"_s};
+}
+
+QStringList defaultStockPhraseLines() {
+    return {u"定型文を書く"_s};
+}
+
+QStringList defaultLinkInfoLines() {
+    // The file is read as comma-separated pieces, so no line may hold a comma. Page assembly
+    // finds the lines by the words in them; "%yahooid" becomes the seller's auction ID.
+    return {
+        u"<a href=\"https://www.post.japanpost.jp/cgi-simulator/youpack.php\" "
+        u"target=\"_blank\">ゆうパック料金表はこちらで</a>"_s,
+        u"<a href=\"https://www.kuronekoyamato.co.jp/estimate/kanto.html\" "
+        u"target=\"_blank\">宅急便料金表はこちらで</a>"_s,
+        u"<a href=\"https://auctions.yahoo.co.jp/jp/booth/%yahooid\" target=\"_blank\"><img "
+        u"alt=\"マイ・オークションをごらんください\" "
+        u"SRC=https://auctions.yahoo.co.jp/button.gif></a>"_s,
+        u"<a href=\"https://auctions.yahoo.co.jp/jp/booth/%yahooid\" target=\"_blank\"><img "
+        u"alt=\"マイ・オークションをごらんください\" "
+        u"SRC=https://auctions.yahoo.co.jp/banner.gif></a>"_s,
+        u"<a href=\"https://www.hacoboon.com/hacoboon/hb26\" "
+        u"target=\"_blank\">はこBOON料金表はこちらで</a>"_s,
+    };
+}
+
+QStringList defaultIndexLines(const QDateTime& now) {
+    // A date-time field holds whole seconds and leaves out a time of day of 00:00:00.
+    const QTime time = now.time();
+    const bool midnight = time.hour() == 0 && time.minute() == 0 && time.second() == 0;
+    const QString stamp = now.toString(midnight ? u"yyyy-MM-dd"_s : u"yyyy-MM-dd HH:mm:ss"_s);
+    return {u"\"0\",\"\",\"\",#"_s + stamp + u'#'};
+}
+
+} // namespace app

@@ -1,0 +1,101 @@
+#include "prepare_workspace.h"
+
+#include "core/workspace.h"
+#include "default_files.h"
+#include "platform/text_file.h"
+#include "profile/profiles.h"
+
+#include <QFile>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace app {
+namespace {
+
+using core::Workspace;
+
+// Anything by that name counts, even a plain file where a folder belongs: the seller's own
+// arrangement is never replaced, and a later write into it reports the problem instead.
+bool isPresent(const QString& path) {
+    return platform::pathExists(path);
+}
+
+// One level only: the parent has been made (or found) by an earlier step.
+void createFolder(const QString& path) {
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
+        throw platform::Error::fromErrno(errno, path);
+}
+
+void ensureFolder(const Workspace& workspace, QStringView name) {
+    const QString path = workspace.path(name);
+    if (!isPresent(path))
+        createFolder(path);
+}
+
+template <typename Write>
+void writeIfMissing(const Workspace& workspace, QStringView name, Write write) {
+    const QString path = workspace.path(name);
+    if (!isPresent(path))
+        write(path);
+}
+
+// Every default is plain CP932 text; a character without a CP932 form would be a bug here.
+void writeDefault(const QString& path, const QStringList& lines) {
+    platform::writeTextLines(path, lines, platform::Unmappable::Refuse);
+}
+
+void ensureTextFile(const Workspace& workspace, QStringView name, const QStringList& lines) {
+    writeIfMissing(workspace, name, [&](const QString& path) { writeDefault(path, lines); });
+}
+
+// The templates come only with a new template folder: a seller who emptied the folder
+// wanted it that way.
+void ensureTemplateFolder(const Workspace& workspace) {
+    const QString folder = workspace.path(Workspace::TemplateFolder);
+    if (isPresent(folder))
+        return;
+    createFolder(folder);
+    writeDefault(workspace.path(Workspace::Template1File), defaultTemplate1Lines());
+    writeDefault(workspace.path(Workspace::Template2File), defaultTemplate2Lines());
+    writeDefault(workspace.path(Workspace::Template3File), defaultTemplate3Lines());
+}
+
+void prepare(const Workspace& workspace, const platform::Clock& clock) {
+    const profile::Profiles profiles(workspace.applicationFolder);
+
+    ensureFolder(workspace, Workspace::IniFolder);
+    ensureFolder(workspace, Workspace::DataFolder);
+    ensureFolder(workspace, Workspace::DataAfterFolder);
+    ensureFolder(workspace, Workspace::UserDataFolder);
+    ensureFolder(workspace, Workspace::UserDataAfterFolder);
+    ensureTemplateFolder(workspace);
+    writeIfMissing(workspace, Workspace::AuctionIni,
+                   [&](const QString&) { profile::CreateDefaultAuctionIni(profiles); });
+    writeIfMissing(workspace, Workspace::SettingIni,
+                   [&](const QString&) { profile::CreateDefaultSettingIni(profiles); });
+    writeIfMissing(workspace, Workspace::BasicIni,
+                   [&](const QString&) { profile::CreateDefaultBasicIni(profiles); });
+    ensureFolder(workspace, Workspace::TextFolder);
+    ensureTextFile(workspace, Workspace::ShippingRatesFile, defaultShippingRateLines());
+    ensureTextFile(workspace, Workspace::RegionListFile, defaultRegionLines());
+    ensureTextFile(workspace, Workspace::NotesPhraseFile, defaultNotesPhraseLines());
+    ensureTextFile(workspace, Workspace::PaymentPhraseFile, defaultPaymentPhraseLines());
+    ensureTextFile(workspace, Workspace::ShippingPhraseFile, defaultShippingPhraseLines());
+    ensureTextFile(workspace, Workspace::StockPhraseFile, defaultStockPhraseLines());
+    ensureTextFile(workspace, Workspace::LinkInfoFile, defaultLinkInfoLines());
+    ensureTextFile(workspace, Workspace::IndexFile, defaultIndexLines(clock.now()));
+}
+
+} // namespace
+
+std::optional<platform::Error> PrepareWorkspace(const QString& applicationFolder,
+                                                const platform::Clock& clock) {
+    try {
+        prepare(Workspace{applicationFolder}, clock);
+        return std::nullopt;
+    } catch (const platform::Error& error) {
+        return error;
+    }
+}
+
+} // namespace app

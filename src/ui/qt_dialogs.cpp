@@ -1,0 +1,44 @@
+#include "qt_dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+
+namespace ui {
+
+QString toQtFileFilter(const QString& filter) {
+    if (!filter.contains(u'|'))
+        return filter;
+    const QStringList parts = filter.split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
+        entries << parts[i] + QStringLiteral(" (") + patterns + u')';
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QColor toQColor(platform::ColourValue colour) {
+    return QColor(platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour));
+}
+
+platform::ColourValue fromQColor(const QColor& colour) {
+    return platform::colourFromRgb(colour.red(), colour.green(), colour.blue());
+}
+
+std::optional<QString> QtDialogs::openFile(const QString& title, const QString& folder,
+                                           const QString& filter) {
+    const QString path =
+        QFileDialog::getOpenFileName(m_parent, title, folder, toQtFileFilter(filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<platform::ColourValue> QtDialogs::pickColour(platform::ColourValue current) {
+    const QColor picked = QColorDialog::getColor(toQColor(current), m_parent);
+    if (!picked.isValid())
+        return std::nullopt;
+    return fromQColor(picked);
+}
+
+} // namespace ui
