@@ -1,0 +1,59 @@
+// The menu bar. Entries whose actions come later exist already and do nothing yet.
+#include "form1.h"
+#include "form1_controls.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace ui {
+
+namespace {
+
+QMenu* addMenu(QMenuBar* bar, QStringView name) {
+    const ControlSpec& spec = form1Control(name);
+    QMenu* menu = bar->addMenu(spec.caption.toString());
+    menu->setObjectName(spec.name.toString());
+    menu->menuAction()->setObjectName(spec.name.toString());
+    menu->setAccessibleName(spec.accessibleName.toString());
+    return menu;
+}
+
+QAction* addItem(QMenu* menu, QStringView name) {
+    const ControlSpec& spec = form1Control(name);
+    QAction* action = spec.kind == ControlKind::Separator
+                          ? menu->addSeparator()
+                          : menu->addAction(spec.caption.toString());
+    action->setObjectName(spec.name.toString());
+    return action;
+}
+
+} // namespace
+
+void Form1::buildMenu() {
+    QMenuBar* bar = menuBar();
+    m_mnuFile = addMenu(bar, u"mnuFile");
+    m_mnuSOpen = addItem(m_mnuFile, u"mnuSOpen");
+    m_mnuCOpen = addItem(m_mnuFile, u"mnuCOpen");
+    addItem(m_mnuFile, u"mnuline1");
+    m_mnuSaveSita = addItem(m_mnuFile, u"mnuSaveSita");
+    m_mnuSaveComp = addItem(m_mnuFile, u"mnuSaveComp");
+    addItem(m_mnuFile, u"mnuline2");
+    m_mnurelease = addItem(m_mnuFile, u"mnurelease");
+    addItem(m_mnuFile, u"mnuline3");
+    m_mnuEnd = addItem(m_mnuFile, u"mnuEnd");
+    connect(m_mnuEnd, &QAction::triggered, this, &QWidget::close);
+
+    m_mnusetting = addMenu(bar, u"mnusetting");
+    m_mnuediter = addItem(m_mnusetting, u"mnuediter");
+
+    m_mnuyahoo = addMenu(bar, u"mnuyahoo");
+    m_mnumypage = addItem(m_mnuyahoo, u"mnumypage");
+
+    m_mnuHelp = addMenu(bar, u"mnuHelp");
+    m_mnumanyu = addItem(m_mnuHelp, u"mnumanyu");
+    addItem(m_mnuHelp, u"mnuline4");
+    m_mnuVersion = addItem(m_mnuHelp, u"mnuVersion");
+}
+
+} // namespace ui

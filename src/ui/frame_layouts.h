@@ -1,0 +1,23 @@
+#pragma once
+
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class QVBoxLayout;
+class QWidget;
+
+namespace ui {
+
+// The frames of a tab page, top to bottom.
+QVBoxLayout* pageColumn(QWidget* page);
+
+// A grid inside a frame with the margins every frame of the main window uses.
+QGridLayout* frameGrid(QGroupBox* frame);
+
+// The explanation frames of pages 1 to 3 share one shape: the text, and beside it the
+// "表示不要" switch above the edit button.
+void layOutExplanation(QGroupBox* frame, QPlainTextEdit* text, QCheckBox* hide, QPushButton* edit);
+
+} // namespace ui

@@ -1,0 +1,38 @@
+#include "form1_fixture.h"
+
+#include "ui/app_style.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+void Form1Fixture::SetUp() {
+    ui::applyApplicationStyle(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    writeTextFile(QStringLiteral("都道府県.txt"), defaultRegionLines());
+    writeTextFile(QStringLiteral("リンク情報.txt"), defaultLinkLines());
+    writeTextFile(QStringLiteral("配送.txt"), defaultRateLines());
+}
+
+void Form1Fixture::writeTextFile(const QString& name, const QStringList& lines) const {
+    m_folder.writeLines(QStringLiteral("text/") + name, lines);
+}
+
+void Form1Fixture::removeTextFile(const QString& name) const {
+    ASSERT_TRUE(QFile::remove(m_folder.path(QStringLiteral("text/") + name)));
+}
+
+QString Form1Fixture::textFilePath(const QString& name) const {
+    return m_folder.path() + QStringLiteral("/text/") + name;
+}
+
+ui::Form1& Form1Fixture::createForm() {
+    m_form = std::make_unique<ui::Form1>(
+        ui::Form1Services{m_folder.path(), &m_prompter, nullptr, &m_clock});
+    return *m_form;
+}
+
+void Form1Fixture::showActive() {
+    m_form->show();
+    m_form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "default_text_files.h"
+#include "fixed_clock.h"
+#include "scripted_prompter.h"
+#include "temp_app_folder.h"
+#include "ui/form1.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window over a temporary application folder holding the region list, the link
+// file and the rate table; each test may change those files before createForm().
+class Form1Fixture : public ::testing::Test {
+public:
+    void writeTextFile(const QString& name, const QStringList& lines) const;
+    void removeTextFile(const QString& name) const;
+    // The path the window reports for a file of the text folder.
+    QString textFilePath(const QString& name) const;
+
+protected:
+    void SetUp() override;
+
+    ui::Form1& createForm();
+    // The widget `name` of the window; a missing widget fails the test where it is asked for.
+    template <typename Widget> Widget* child(const QString& name) const {
+        auto* widget = m_form->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << "no widget " << name.toStdString();
+        return widget;
+    }
+    // Shows the window and waits until it is the active one.
+    void showActive();
+
+    TempAppFolder m_folder;
+    ScriptedPrompter m_prompter;
+    FixedClock m_clock;
+    std::unique_ptr<ui::Form1> m_form;
+};
