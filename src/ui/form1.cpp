@@ -4,6 +4,7 @@
 #include "form1_controls.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -32,6 +33,8 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
     connectComposerTriggers();
     InitializeMainWindow();
     keepLoadedSize();
+    // The seller starts with the title, not on the tab bar that comes first in tab order.
+    m_TextBoxタイトル->setFocus();
 }
 
 void Form1::buildWindow() {

@@ -6,6 +6,7 @@
 #include "ui/app_style.h"
 #include "ui/form1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,7 +31,8 @@ struct PrintingPrompter : platform::Prompter {
     }
 };
 
-// Some choices, so the summaries on page 0 show what they look like when full.
+// Some choices, so the summaries on page 0 show what they look like when full and the
+// lists show what a seller's saved settings put there.
 void fillSampleChoices(ui::Form1& form) {
     const auto tick = [&form](const char* name) {
         if (auto* box = form.findChild<QCheckBox*>(QString::fromUtf8(name)))
@@ -58,6 +60,17 @@ void fillSampleChoices(ui::Form1& form) {
           "CheckBoxレターパック500", "CheckBoxゆうパック", "CheckBoxゆうパック持込割引",
           "CheckBoxクロネコ宅急便", "CheckBoxクロネコメール便_0"})
         tick(name);
+    const std::pair<const char*, int> positions[] = {
+        {"ComboTS1", 1},     {"ComboTS2", 1},       {"ComboMS1", 1},       {"ComboMS2", 0},
+        {"ComboSR1", 0},     {"ComboSR2", 0},       {"ComboBox表示幅", 0}, {"ComboBox表示位置", 0},
+        {"ComboMyBooth", 0}, {"Combo都道府県", 12},
+    };
+    for (const auto& [name, position] : positions)
+        choose(name, position);
+    for (const char* name : {"OptionButton1", "OptionBooth1"}) {
+        if (auto* option = form.findChild<QAbstractButton*>(QString::fromUtf8(name)))
+            option->click();
+    }
 }
 
 } // namespace
