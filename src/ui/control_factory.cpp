@@ -35,9 +35,9 @@ QComboBox* createCombo(const QString& placeholder) {
     return combo;
 }
 
-QWidget* createOfKind(const ControlSpec& spec) {
-    const QString caption = spec.caption.toString();
-    switch (spec.kind) {
+QWidget* createOfKind(const ControlEntry& entry) {
+    const QString caption = entry.caption.toString();
+    switch (entry.kind) {
     case ControlKind::Tabs:
         return new QTabWidget;
     case ControlKind::Frame:
@@ -65,8 +65,8 @@ QWidget* createOfKind(const ControlSpec& spec) {
     case ControlKind::BackSwatch:
     case ControlKind::ForeSwatch: {
         auto* swatch =
-            new SwatchLabel(spec.kind == ControlKind::BackSwatch ? SwatchLabel::Paints::Background
-                                                                 : SwatchLabel::Paints::Caption);
+            new SwatchLabel(entry.kind == ControlKind::BackSwatch ? SwatchLabel::Paints::Background
+                                                                  : SwatchLabel::Paints::Caption);
         swatch->setText(caption);
         return swatch;
     }
@@ -79,17 +79,17 @@ QWidget* createOfKind(const ControlSpec& spec) {
     case ControlKind::Separator:
         break;
     }
-    qFatal("no widget for control %s", qPrintable(spec.name.toString()));
+    qFatal("no widget for control %s", qPrintable(entry.name.toString()));
 }
 
 } // namespace
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = createOfKind(spec);
+QWidget* createControl(const ControlEntry& entry, QWidget* parent) {
+    QWidget* widget = createOfKind(entry);
     widget->setParent(parent);
-    widget->setObjectName(spec.name.toString());
-    widget->setAccessibleName(spec.accessibleName.toString());
-    if (spec.hidden)
+    widget->setObjectName(entry.name.toString());
+    widget->setAccessibleName(entry.accessibleName.toString());
+    if (entry.hidden)
         widget->hide();
     return widget;
 }

@@ -8,7 +8,7 @@ namespace ui {
 
 // A widget for a table entry (any kind but the menu kinds): the class of its kind, its
 // objectName, caption, accessible name, and hidden when the entry says so.
-QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+QWidget* createControl(const ControlEntry& entry, QWidget* parent);
 
 // The widget of the table entry `name`, as the class its kind stands for.
 template <typename Widget> Widget* createControlOf(QStringView name, QWidget* parent) {

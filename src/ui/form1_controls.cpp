@@ -18,7 +18,7 @@ constexpr int kDesignPage = 4;
 constexpr bool kHidden = true;
 
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlEntry kControls[] = {
     {u"SSTab1", K::Tabs, u"", kNoPage, u"", u"ページの切り替え"},
 
     // Page 0 "商品情報"
@@ -230,13 +230,13 @@ constexpr std::array<QStringView, 5> kPageCaptions = {
 
 } // namespace
 
-std::span<const ControlSpec> form1Controls() {
+std::span<const ControlEntry> form1Controls() {
     return kControls;
 }
 
-const ControlSpec& form1Control(QStringView name) {
+const ControlEntry& form1Control(QStringView name) {
     const auto* found = std::find_if(std::begin(kControls), std::end(kControls),
-                                     [name](const ControlSpec& c) { return c.name == name; });
+                                     [name](const ControlEntry& c) { return c.name == name; });
     if (found == std::end(kControls))
         qFatal("control missing from the table: %s", qPrintable(name.toString()));
     return *found;

@@ -28,7 +28,7 @@ enum class ControlKind {
 // Pages of SSTab1; controls outside the tabs (button row, menu) have none.
 inline constexpr int kNoPage = -1;
 
-struct ControlSpec {
+struct ControlEntry {
     QStringView name; // objectName, also the member name after "m_"
     ControlKind kind;
     QStringView caption;        // caption, hint or start value
@@ -40,10 +40,10 @@ struct ControlSpec {
 
 // Every control of the main window, page by page in page order, then the button row
 // and the menu.
-std::span<const ControlSpec> form1Controls();
+std::span<const ControlEntry> form1Controls();
 
 // The entry named `name`; a name missing from the table is a programming error.
-const ControlSpec& form1Control(QStringView name);
+const ControlEntry& form1Control(QStringView name);
 
 // Captions of the pages of SSTab1, page 0 first.
 std::span<const QStringView> form1PageCaptions();

@@ -11,20 +11,20 @@ namespace ui {
 namespace {
 
 QMenu* addMenu(QMenuBar* bar, QStringView name) {
-    const ControlSpec& spec = form1Control(name);
-    QMenu* menu = bar->addMenu(spec.caption.toString());
-    menu->setObjectName(spec.name.toString());
-    menu->menuAction()->setObjectName(spec.name.toString());
-    menu->setAccessibleName(spec.accessibleName.toString());
+    const ControlEntry& entry = form1Control(name);
+    QMenu* menu = bar->addMenu(entry.caption.toString());
+    menu->setObjectName(entry.name.toString());
+    menu->menuAction()->setObjectName(entry.name.toString());
+    menu->setAccessibleName(entry.accessibleName.toString());
     return menu;
 }
 
 QAction* addItem(QMenu* menu, QStringView name) {
-    const ControlSpec& spec = form1Control(name);
-    QAction* action = spec.kind == ControlKind::Separator
+    const ControlEntry& entry = form1Control(name);
+    QAction* action = entry.kind == ControlKind::Separator
                           ? menu->addSeparator()
-                          : menu->addAction(spec.caption.toString());
-    action->setObjectName(spec.name.toString());
+                          : menu->addAction(entry.caption.toString());
+    action->setObjectName(entry.name.toString());
     return action;
 }
 

@@ -19,12 +19,12 @@
 #include <ostream>
 
 using namespace Qt::Literals::StringLiterals;
+using ui::ControlEntry;
 using ui::ControlKind;
-using ui::ControlSpec;
 
 namespace ui {
-void PrintTo(const ControlSpec& spec, std::ostream* os) {
-    *os << spec.name.toString().toStdString();
+void PrintTo(const ControlEntry& entry, std::ostream* os) {
+    *os << entry.name.toString().toStdString();
 }
 } // namespace ui
 
@@ -95,44 +95,44 @@ QString frameOf(const QWidget* widget) {
     return {};
 }
 
-class Form1Control : public Form1Fixture, public ::testing::WithParamInterface<ControlSpec> {};
+class Form1Control : public Form1Fixture, public ::testing::WithParamInterface<ControlEntry> {};
 
 TEST_P(Form1Control, ExistsAsItsKindWithCaptionPlaceAndAccessibleName) {
-    const ControlSpec& spec = GetParam();
+    const ControlEntry& entry = GetParam();
     createForm();
     m_form->show();
-    const QString name = spec.name.toString();
-    if (spec.kind == ControlKind::Menu) {
+    const QString name = entry.name.toString();
+    if (entry.kind == ControlKind::Menu) {
         auto* menu = child<QMenu>(name);
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(menu->title(), spec.caption.toString());
+        EXPECT_EQ(menu->title(), entry.caption.toString());
         return;
     }
-    if (spec.kind == ControlKind::MenuItem || spec.kind == ControlKind::Separator) {
+    if (entry.kind == ControlKind::MenuItem || entry.kind == ControlKind::Separator) {
         auto* action = child<QAction>(name);
         ASSERT_NE(action, nullptr);
-        EXPECT_EQ(action->isSeparator(), spec.kind == ControlKind::Separator);
+        EXPECT_EQ(action->isSeparator(), entry.kind == ControlKind::Separator);
         if (!action->isSeparator()) {
-            EXPECT_EQ(action->text(), spec.caption.toString());
+            EXPECT_EQ(action->text(), entry.caption.toString());
         }
         ASSERT_NE(qobject_cast<QMenu*>(action->parent()), nullptr);
-        EXPECT_EQ(action->parent()->objectName(), spec.frame.toString());
+        EXPECT_EQ(action->parent()->objectName(), entry.frame.toString());
         return;
     }
     const QList<QWidget*> found = m_form->findChildren<QWidget*>(name);
     ASSERT_EQ(found.size(), 1) << "object names must be unique";
     QWidget* widget = found.front();
-    EXPECT_TRUE(widget->inherits(widgetClassOf(spec.kind))) << widget->metaObject()->className();
-    EXPECT_EQ(widget->accessibleName(), spec.accessibleName.toString());
-    EXPECT_EQ(widget->isHidden(), spec.hidden);
+    EXPECT_TRUE(widget->inherits(widgetClassOf(entry.kind))) << widget->metaObject()->className();
+    EXPECT_EQ(widget->accessibleName(), entry.accessibleName.toString());
+    EXPECT_EQ(widget->isHidden(), entry.hidden);
     EXPECT_EQ(widget->isVisible(),
-              !spec.hidden && pageOf(widget, child<QTabWidget>(u"SSTab1"_s)) <= 0);
-    EXPECT_EQ(pageOf(widget, child<QTabWidget>(u"SSTab1"_s)), spec.page);
-    EXPECT_EQ(frameOf(widget), spec.frame.toString());
+              !entry.hidden && pageOf(widget, child<QTabWidget>(u"SSTab1"_s)) <= 0);
+    EXPECT_EQ(pageOf(widget, child<QTabWidget>(u"SSTab1"_s)), entry.page);
+    EXPECT_EQ(frameOf(widget), entry.frame.toString());
     // These two show what the start-up sequence wrote over their design texts.
     const bool filledAtStart = name == u"Label12"_s || name == u"Combo都道府県"_s;
     if (!filledAtStart) {
-        EXPECT_EQ(shownCaption(widget), spec.caption.toString());
+        EXPECT_EQ(shownCaption(widget), entry.caption.toString());
     }
 }
 
@@ -146,8 +146,8 @@ TEST_F(Form1Table, HoldsNoControlBeyondTheTable) {
     createForm();
     const auto countOf = [](ControlKind kind) {
         int count = 0;
-        for (const ControlSpec& spec : ui::form1Controls())
-            count += spec.kind == kind;
+        for (const ControlEntry& entry : ui::form1Controls())
+            count += entry.kind == kind;
         return count;
     };
     EXPECT_EQ(m_form->findChildren<QCheckBox*>().size(), countOf(ControlKind::Check));
@@ -167,11 +167,11 @@ TEST_F(Form1Table, HoldsNoControlBeyondTheTable) {
 
 TEST_F(Form1Table, GivesEveryControlItsOwnAccessibleName) {
     QSet<QString> seen;
-    for (const ControlSpec& spec : ui::form1Controls()) {
-        EXPECT_FALSE(spec.accessibleName.isEmpty()) << spec.name.toString().toStdString();
-        EXPECT_FALSE(seen.contains(spec.accessibleName.toString()))
-            << "twice: " << spec.accessibleName.toString().toStdString();
-        seen.insert(spec.accessibleName.toString());
+    for (const ControlEntry& entry : ui::form1Controls()) {
+        EXPECT_FALSE(entry.accessibleName.isEmpty()) << entry.name.toString().toStdString();
+        EXPECT_FALSE(seen.contains(entry.accessibleName.toString()))
+            << "twice: " << entry.accessibleName.toString().toStdString();
+        seen.insert(entry.accessibleName.toString());
     }
 }
 
