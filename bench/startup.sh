@@ -22,11 +22,12 @@ cp "$build/bin/tomoea" "$build/bin/bench_bare_window" "$work/"
 
 export QT_QPA_PLATFORM=offscreen TOMOEA_EXIT_AFTER_SHOW=1
 
-# Microseconds from start to exit of one run; a failed run stops the benchmark.
+# Microseconds from start to exit of one run; a failed run stops the benchmark (a start-up
+# failure would wait for its message box to be closed, hence the time limit).
 run_us() {
     local start end
     start=$(date +%s%N)
-    if ! "$1" >/dev/null 2>&1; then
+    if ! timeout 60 "$1" >/dev/null 2>&1; then
         echo "$1 failed" >&2
         exit 1
     fi
@@ -58,6 +59,6 @@ awk -v p="$program_median" -v b="$bare_median" -v n="$runs" 'BEGIN {
 
 # WebEngine must not be part of start-up: neither linked nor loaded on the way to the window.
 linked=$(ldd "$work/tomoea" | grep -ci webengine || true)
-loaded=$(LD_DEBUG=files "$work/tomoea" 2>&1 | grep -ci 'calling init: .*webengine' || true)
+loaded=$(LD_DEBUG=files timeout 60 "$work/tomoea" 2>&1 | grep -ci 'calling init: .*webengine' || true)
 echo "WebEngine libraries linked: $linked, loaded during start-up: $loaded"
 [ "$linked" -eq 0 ] && [ "$loaded" -eq 0 ]

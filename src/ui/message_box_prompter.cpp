@@ -7,9 +7,12 @@ namespace ui {
 namespace {
 
 // The Japanese texts are set here rather than left to Qt's catalogue, so the buttons read
-// the same even where Qt's translations are not installed.
+// the same even where Qt's translations are not installed. The style's pictures on standard
+// buttons go: the boxes are plain text and buttons.
 void addButton(QMessageBox& box, QMessageBox::StandardButton button, const QString& text) {
-    box.addButton(button)->setText(text);
+    QPushButton* added = box.addButton(button);
+    added->setText(text);
+    added->setIcon(QIcon());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -28,10 +29,26 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::Information;
     QString text;
     QStringList buttons;
+    bool buttonPictures = false;
     QString defaultButton;
 };
 
-class MessageBoxPrompterTest : public ::testing::TestWithParam<PromptCase> {};
+// Qt's offscreen platform puts no pictures on standard buttons; desktops do. This style asks
+// for them everywhere, so a picture left on a button shows up here too.
+class PicturesOnButtonsStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+class MessageBoxPrompterTest : public ::testing::TestWithParam<PromptCase> {
+protected:
+    static void SetUpTestSuite() { QApplication::setStyle(new PicturesOnButtonsStyle); }
+};
 
 TEST_P(MessageBoxPrompterTest, ShowsAPlainBoxAndAnswersByKey) {
     const PromptCase& c = GetParam();
@@ -40,8 +57,10 @@ TEST_P(MessageBoxPrompterTest, ShowsAPlainBoxAndAnswersByKey) {
         seen.title = box->windowTitle();
         seen.icon = box->icon();
         seen.text = box->text();
-        for (QAbstractButton* button : box->buttons())
+        for (QAbstractButton* button : box->buttons()) {
             seen.buttons << button->text();
+            seen.buttonPictures = seen.buttonPictures || !button->icon().isNull();
+        }
         seen.buttons.sort();
         if (box->defaultButton())
             seen.defaultButton = box->defaultButton()->text();
@@ -61,6 +80,7 @@ TEST_P(MessageBoxPrompterTest, ShowsAPlainBoxAndAnswersByKey) {
     QStringList expectedButtons = c.expectedButtons;
     expectedButtons.sort();
     EXPECT_EQ(seen.buttons, expectedButtons);
+    EXPECT_FALSE(seen.buttonPictures);
     // Enter goes ahead: the first button is the default.
     EXPECT_EQ(seen.defaultButton, c.expectedButtons.first());
 }
