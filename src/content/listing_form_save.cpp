@@ -153,14 +153,23 @@ void write(const profile::Profiles& profiles, const ProfileEntry& entry) {
 std::optional<platform::Error> SaveListingForm(const profile::Profiles& profiles,
                                                const core::ListingRecord& record,
                                                const core::HeldSelections& held) {
+    // The keys before a failing one are still saved, as if each had been written alone.
+    std::optional<platform::Error> failure;
+    profiles.beginBatch();
     for (const ProfileEntry& entry : listingFormEntries(record, held)) {
         try {
             write(profiles, entry);
         } catch (const platform::Error& error) {
-            return error;
+            failure = error;
+            break;
         }
     }
-    return std::nullopt;
+    try {
+        profiles.commitBatch();
+    } catch (const platform::Error& error) {
+        failure = failure.value_or(error);
+    }
+    return failure;
 }
 
 } // namespace content

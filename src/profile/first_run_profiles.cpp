@@ -83,9 +83,20 @@ using WriteOperation = void (Profiles::*)(const QString&, const QString&, const 
 
 void writeAll(const Profiles& profiles, WriteOperation write,
               std::span<const DefaultValue> values) {
-    for (const DefaultValue& v : values)
-        (profiles.*write)(QString::fromUtf16(v.section), QString::fromUtf16(v.key),
-                          QString::fromUtf16(v.value));
+    profiles.beginBatch();
+    try {
+        for (const DefaultValue& v : values)
+            (profiles.*write)(QString::fromUtf16(v.section), QString::fromUtf16(v.key),
+                              QString::fromUtf16(v.value));
+    } catch (...) {
+        // What was written before the failure still reaches the file, then the failure goes on.
+        try {
+            profiles.commitBatch();
+        } catch (...) {
+        }
+        throw;
+    }
+    profiles.commitBatch();
 }
 
 } // namespace

@@ -191,27 +191,32 @@ bool sameProfileName(const QString& a, const QString& b) {
 
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
 
-std::optional<QString> ProfileFile::read(const QString& section, const QString& key) const {
-    try {
-        const Lines lines = splitLines(platform::readFileBytes(m_path));
-        const std::optional<SectionSpan> span = findSection(lines, section);
-        if (!span)
-            return std::nullopt;
-        const std::optional<qsizetype> index = findKey(lines, *span, key);
-        if (!index)
-            return std::nullopt;
-        const QByteArray& line = lines[*index];
-        const QByteArray stored = trimmedValueBytes(line.mid(line.indexOf('=') + 1));
-        if (stored.isEmpty())
-            return std::nullopt;
-        // A cut can leave a space at the end; it is trimmed like any other.
-        return platform::fromCp932(trimmedValueBytes(cutToBytes(stored, kMaxValueBytes)));
-    } catch (const platform::Error&) {
-        return std::nullopt;
-    }
+ProfileText ProfileText::load(const QString& path) {
+    ProfileText text;
+    text.m_lines = currentLines(path);
+    return text;
 }
 
-void ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
+void ProfileText::save(const QString& path) const {
+    platform::writeFileAtomically(path, joinLines(m_lines));
+}
+
+std::optional<QString> ProfileText::read(const QString& section, const QString& key) const {
+    const std::optional<SectionSpan> span = findSection(m_lines, section);
+    if (!span)
+        return std::nullopt;
+    const std::optional<qsizetype> index = findKey(m_lines, *span, key);
+    if (!index)
+        return std::nullopt;
+    const QByteArray& line = m_lines[*index];
+    const QByteArray stored = trimmedValueBytes(line.mid(line.indexOf('=') + 1));
+    if (stored.isEmpty())
+        return std::nullopt;
+    // A cut can leave a space at the end; it is trimmed like any other.
+    return platform::fromCp932(trimmedValueBytes(cutToBytes(stored, kMaxValueBytes)));
+}
+
+void ProfileText::write(const QString& section, const QString& key, const QString& value) {
     using platform::Unmappable;
     checkSectionName(section);
     checkKeyName(key);
@@ -221,19 +226,31 @@ void ProfileFile::write(const QString& section, const QString& key, const QStrin
     const QByteArray keyBytes = platform::toCp932(key, Unmappable::Refuse);
     const QByteArray valueBytes = platform::toCp932(cleanValue, Unmappable::Refuse);
 
-    Lines lines = currentLines(m_path);
-    if (const std::optional<SectionSpan> span = findSection(lines, section)) {
-        if (const std::optional<qsizetype> index = findKey(lines, *span, key)) {
+    if (const std::optional<SectionSpan> span = findSection(m_lines, section)) {
+        if (const std::optional<qsizetype> index = findKey(m_lines, *span, key)) {
             // The key keeps its spelling in the file; only what follows "=" changes.
-            QByteArray& line = lines[*index];
+            QByteArray& line = m_lines[*index];
             line = line.left(line.indexOf('=') + 1) + valueBytes;
         } else {
-            lines.insert(newKeyPosition(lines, *span), keyBytes + '=' + valueBytes);
+            m_lines.insert(newKeyPosition(m_lines, *span), keyBytes + '=' + valueBytes);
         }
     } else {
-        lines << '[' + sectionBytes + ']' << keyBytes + '=' + valueBytes;
+        m_lines << '[' + sectionBytes + ']' << keyBytes + '=' + valueBytes;
     }
-    platform::writeFileAtomically(m_path, joinLines(lines));
+}
+
+std::optional<QString> ProfileFile::read(const QString& section, const QString& key) const {
+    try {
+        return ProfileText::load(m_path).read(section, key);
+    } catch (const platform::Error&) {
+        return std::nullopt;
+    }
+}
+
+void ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
+    ProfileText text = ProfileText::load(m_path);
+    text.write(section, key, value);
+    text.save(m_path);
 }
 
 } // namespace profile

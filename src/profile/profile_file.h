@@ -1,9 +1,27 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <optional>
 
 namespace profile {
+
+// The lines of a profile file held in memory, with the same reading and writing rules as
+// ProfileFile; lets several writes reach the file as one replacement.
+class ProfileText {
+public:
+    // The file's lines, or none when the file or its folder does not exist yet. Any other
+    // failure throws, so an unreadable file is never replaced by a nearly empty one.
+    static ProfileText load(const QString& path);
+    void save(const QString& path) const;
+
+    std::optional<QString> read(const QString& section, const QString& key) const;
+    void write(const QString& section, const QString& key, const QString& value);
+
+private:
+    QList<QByteArray> m_lines; // as stored, without line ends
+};
 
 // One INI-style profile file in CP932. Section and key names match case-insensitively,
 // values come back trimmed and cut to 127 bytes, an empty value reads as missing, and a

@@ -34,9 +34,7 @@ QString flagOf(const QString& stored) {
     return isNonZeroNumber(stored) ? kOn : kOff;
 }
 
-QString readAsTextOrFlag(const QString& path, const QString& section, const QString& key,
-                         bool asFlag) {
-    const std::optional<QString> stored = ProfileFile(path).read(section, key);
+QString textOrFlag(const std::optional<QString>& stored, bool asFlag) {
     if (!stored)
         return asFlag ? kOff : QString();
     return asFlag ? flagOf(*stored) : *stored;
@@ -74,6 +72,39 @@ QString settingDefault(const QString& section, const QString& key) {
 
 Profiles::Profiles(QString applicationFolder) : m_applicationFolder(std::move(applicationFolder)) {}
 
+void Profiles::beginBatch() const {
+    m_batch = std::make_shared<std::map<QString, ProfileText>>();
+}
+
+void Profiles::commitBatch() const {
+    const auto batch = std::exchange(m_batch, nullptr);
+    if (!batch)
+        return;
+    for (const auto& [path, text] : *batch)
+        text.save(path);
+}
+
+void Profiles::write(const QString& path, const QString& section, const QString& key,
+                     const QString& value) const {
+    if (!m_batch) {
+        ProfileFile(path).write(section, key, value);
+        return;
+    }
+    auto pending = m_batch->find(path);
+    if (pending == m_batch->end())
+        pending = m_batch->emplace(path, ProfileText::load(path)).first;
+    pending->second.write(section, key, value);
+}
+
+std::optional<QString> Profiles::read(const QString& path, const QString& section,
+                                      const QString& key) const {
+    if (m_batch) {
+        if (const auto pending = m_batch->find(path); pending != m_batch->end())
+            return pending->second.read(section, key);
+    }
+    return ProfileFile(path).read(section, key);
+}
+
 QString Profiles::auctionIniPath() const {
     return m_applicationFolder + QStringLiteral("/ini/auction.ini");
 }
@@ -85,34 +116,34 @@ QString Profiles::basicIniPath() const {
 }
 
 QString Profiles::ReadAuctionIni(const QString& section, const QString& key, bool asFlag) const {
-    return readAsTextOrFlag(auctionIniPath(), section, key, asFlag);
+    return textOrFlag(read(auctionIniPath(), section, key), asFlag);
 }
 
 void Profiles::WriteAuctionIni(const QString& section, const QString& key,
                                const QString& value) const {
-    ProfileFile(auctionIniPath()).write(section, key, value);
+    write(auctionIniPath(), section, key, value);
 }
 
 QString Profiles::ReadBasicIni(const QString& section, const QString& key, bool asFlag) const {
-    return readAsTextOrFlag(basicIniPath(), section, key, asFlag);
+    return textOrFlag(read(basicIniPath(), section, key), asFlag);
 }
 
 void Profiles::WriteBasicIni(const QString& section, const QString& key,
                              const QString& value) const {
-    ProfileFile(basicIniPath()).write(section, key, value);
+    write(basicIniPath(), section, key, value);
 }
 
 QString Profiles::ReadSettingIni(const QString& section, const QString& key) const {
     // Only the nine known font keys are ever read from the font section.
     if (isSection(section, u"font") && !isFontKey(key))
         return QString();
-    const std::optional<QString> stored = ProfileFile(settingIniPath()).read(section, key);
+    const std::optional<QString> stored = read(settingIniPath(), section, key);
     return stored ? *stored : settingDefault(section, key);
 }
 
 void Profiles::WriteSettingIni(const QString& section, const QString& key,
                                const QString& value) const {
-    ProfileFile(settingIniPath()).write(section, key, value);
+    write(settingIniPath(), section, key, value);
 }
 
 } // namespace profile

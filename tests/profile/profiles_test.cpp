@@ -155,4 +155,23 @@ TEST_F(ProfilesTest, EachReadUsesItsOwnFile) {
     EXPECT_EQ(m_profiles.ReadSettingIni(u"s"_s, u"k"_s), u"setting"_s);
 }
 
+// A batch must give the same files as the single writes, and nothing before its commit.
+TEST_F(ProfilesTest, BatchWritesReachTheFilesOnlyAtTheCommit) {
+    m_app.writeLines(u"ini/auction.ini"_s, {u"; kept"_s, u"[s]"_s, u"a=old"_s});
+    const QByteArray before = m_app.readBytes(u"ini/auction.ini"_s);
+    m_profiles.beginBatch();
+    m_profiles.WriteAuctionIni(u"s"_s, u"a"_s, u"new"_s);
+    m_profiles.WriteAuctionIni(u"Section発送"_s, u"b"_s, u" 1 "_s);
+    m_profiles.WriteSettingIni(u"color"_s, u"main"_s, u"4"_s);
+    EXPECT_EQ(m_app.readBytes(u"ini/auction.ini"_s), before);
+    EXPECT_EQ(m_profiles.ReadAuctionIni(u"s"_s, u"a"_s, false), u"new"_s);
+    m_profiles.commitBatch();
+    EXPECT_EQ(m_app.readBytes(u"ini/auction.ini"_s),
+              cp932Lines({u"; kept"_s, u"[s]"_s, u"a=new"_s, u"[Section発送]"_s, u"b=1"_s}));
+    EXPECT_EQ(m_app.readBytes(u"ini/setting.ini"_s), cp932Lines({u"[color]"_s, u"main=4"_s}));
+    // After the commit, writes go straight to the file again.
+    m_profiles.WriteBasicIni(u"yahoo"_s, u"id"_s, u"seller"_s);
+    EXPECT_EQ(m_app.readBytes(u"ini/basic.ini"_s), cp932Lines({u"[yahoo]"_s, u"id=seller"_s}));
+}
+
 } // namespace
