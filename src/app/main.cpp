@@ -2,6 +2,7 @@
 #include "platform/clock.h"
 #include "qt_translations.h"
 #include "start_up.h"
+#include "ui/app_style.h"
 #include "ui/message_box_prompter.h"
 #include "ui/qt_dialogs.h"
 
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    ui::applyApplicationStyle(application);
     app::installJapaneseQtTranslations(application);
 
     ui::MessageBoxPrompter prompter;
