@@ -1,5 +1,7 @@
 #include "control_factory.h"
 
+#include "display_label.h"
+#include "named_combo_box.h"
 #include "swatch_label.h"
 
 #include <QCheckBox>
@@ -17,7 +19,7 @@ namespace ui {
 namespace {
 
 QLabel* createLabel(const QString& caption, bool programWritten) {
-    auto* label = new QLabel(caption);
+    auto* label = programWritten ? new DisplayLabel(caption) : new QLabel(caption);
     // Captions and composed texts may hold "<", which must never turn them into markup.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -27,7 +29,7 @@ QLabel* createLabel(const QString& caption, bool programWritten) {
 }
 
 QComboBox* createCombo(const QString& placeholder) {
-    auto* combo = new QComboBox;
+    auto* combo = new NamedComboBox;
     // Only the list position matters to the program, so the seller picks from the list.
     combo->setEditable(false);
     combo->setPlaceholderText(placeholder);

@@ -30,6 +30,7 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     buildWindow();
+    setUpKeyboard();
     connectComposerTriggers();
     InitializeMainWindow();
     keepLoadedSize();

@@ -67,6 +67,7 @@ private:
     QWidget* buildDesignPage();
     QWidget* buildButtonRow();
     void buildMenu();
+    void setUpKeyboard();
     void keepLoadedSize();
 
     // The start-up sequence and its steps.

@@ -31,11 +31,13 @@ inline constexpr int kNoPage = -1;
 struct ControlEntry {
     QStringView name; // objectName, also the member name after "m_"
     ControlKind kind;
-    QStringView caption;        // caption, hint or start value
-    int page;                   // tab page, or kNoPage
-    QStringView frame;          // nearest enclosing frame (or menu), empty when none
-    QStringView accessibleName; // what a screen reader says; unique within the window
-    bool hidden = false;        // exists and keeps its value but is never shown
+    QStringView caption; // caption, hint or start value
+    int page;            // tab page, or kNoPage
+    QStringView frame;   // nearest enclosing frame (or menu), empty when none
+    // What a screen reader says, unique within the window among the controls that have one;
+    // empty for fixed labels, which are read by their caption.
+    QStringView accessibleName;
+    bool hidden = false; // exists and keeps its value but is never shown
 };
 
 // Every control of the main window, page by page in page order, then the button row

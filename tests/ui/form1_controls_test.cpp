@@ -165,9 +165,14 @@ TEST_F(Form1Table, HoldsNoControlBeyondTheTable) {
                   countOf(ControlKind::ForeSwatch));
 }
 
-TEST_F(Form1Table, GivesEveryControlItsOwnAccessibleName) {
+TEST_F(Form1Table, GivesEveryControlButFixedLabelsItsOwnAccessibleName) {
     QSet<QString> seen;
     for (const ControlEntry& entry : ui::form1Controls()) {
+        if (entry.kind == ControlKind::Label) {
+            // A name of its own would be read instead of the caption the seller sees.
+            EXPECT_TRUE(entry.accessibleName.isEmpty()) << entry.name.toString().toStdString();
+            continue;
+        }
         EXPECT_FALSE(entry.accessibleName.isEmpty()) << entry.name.toString().toStdString();
         EXPECT_FALSE(seen.contains(entry.accessibleName.toString()))
             << "twice: " << entry.accessibleName.toString().toStdString();

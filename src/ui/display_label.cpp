@@ -1,0 +1,11 @@
+#include "display_label.h"
+
+#include "accessible_interfaces.h"
+
+namespace ui {
+
+DisplayLabel::DisplayLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    installAccessibleInterfaces();
+}
+
+} // namespace ui
