@@ -33,6 +33,8 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
     setUpKeyboard();
     connectComposerTriggers();
     InitializeMainWindow();
+    // Only now: filling the lists at start-up must not count as the seller's choice.
+    connectHeldValueHandlers();
     keepLoadedSize();
     // The seller starts with the title, not on the tab bar that comes first in tab order.
     m_TextBoxタイトル->setFocus();

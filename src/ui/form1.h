@@ -1,6 +1,8 @@
 #pragma once
 
+#include "content/listing_form_apply.h"
 #include "content/shipping_rates.h"
+#include "core/held_selections.h"
 #include "core/listing_record.h"
 #include "core/workspace.h"
 #include "platform/clock.h"
@@ -10,6 +12,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -43,10 +46,13 @@ public:
 
     // The values of every field, as the composers and the files take them.
     core::ListingRecord record() const;
+    // Puts every value of `record` into its widget without running the seller's click
+    // handlers; record() reads back what was put in.
+    void applyRecord(const core::ListingRecord& record);
 
     const core::Workspace& workspace() const { return m_workspace; }
     // The clipboard's text as it was when the window was created.
-    const QString& clipboardBackup() const { return m_clipboardBackup; }
+    const QString& clipboardBackup() const { return m_held.clipboardBackup; }
     // The region list behind Combo都道府県: always core::kPrefectureCount entries.
     const QStringList& prefectureTable() const { return m_prefectureTable; }
     // The link lines used by page assembly: always core::kLinkCount entries.
@@ -56,6 +62,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Building the window (one file per page).
@@ -89,11 +96,26 @@ private:
     void refreshShippingSummary();
     void setMailBinFromElement(int element);
     void refreshItemPageSummaries();
+
+    // The standing choices: restored at start, put back at each activation, kept in step
+    // with the seller's changes, and saved when the window closes.
+    void applyHeldValues(const core::ListingRecord& record);
+    content::FormLists formLists() const;
     void onWindowActivated();
+    void reportApplyFailure(const platform::Error& failure);
+    void connectHeldValueHandlers();
+    void connectHeldListPositions();
+    void connectColourPickers();
+    void pickColour(SwatchLabel* swatch, QString& heldColour);
+    void saveListingForm();
 
     Form1Services m_services;
     core::Workspace m_workspace;
-    QString m_clipboardBackup;
+    core::HeldSelections m_held;
+    bool m_applyingHeldValues = false;
+    // The failure last shown by an activation; the same one is not shown again until an
+    // activation succeeds, so returning from its own message box cannot repeat it.
+    std::optional<int> m_shownApplyFailure;
     QStringList m_prefectureTable;
     QStringList m_linkTable;
     content::ShippingRateTable m_rates;

@@ -32,7 +32,7 @@ void Form1::InitializeMainWindow() {
     m_prefectureTable = emptyEntries(core::kPrefectureCount);
     m_linkTable = emptyEntries(core::kLinkCount);
 
-    m_clipboardBackup = QGuiApplication::clipboard()->text();
+    m_held.clipboardBackup = QGuiApplication::clipboard()->text();
     m_SSTab1->setCurrentIndex(0);
     m_workspace.applicationFolder = m_services.applicationFolder;
     restoreListingForm();
@@ -51,10 +51,6 @@ void Form1::InitializeMainWindow() {
     } catch (const platform::Error& error) {
         reportStartupFailure(error, fileBeingRead);
     }
-}
-
-void Form1::restoreListingForm() {
-    // The saved standing choices are put into the fields here.
 }
 
 void Form1::clearItemFields() {

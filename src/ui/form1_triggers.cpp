@@ -75,9 +75,4 @@ void Form1::refreshItemPageSummaries() {
     refreshPaymentSummary();
 }
 
-void Form1::onWindowActivated() {
-    refreshPaymentSummary();
-    refreshShippingSummary();
-}
-
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "default_text_files.h"
 
 #include "platform/text_file.h"
+#include "profile/profiles.h"
 
 #include <QDir>
 
@@ -52,9 +53,33 @@ QStringList defaultRateLines() {
     return lines;
 }
 
+QStringList defaultPaymentExplanationLines() {
+    return {u"落札後3日以内にお支払いください。"_s, u"振込手数料はご負担ください。"_s};
+}
+
+QStringList defaultShippingExplanationLines() {
+    return {u"入金確認後2日以内に発送します。"_s};
+}
+
+QStringList defaultNotesLines() {
+    return {u"ノークレーム・ノーリターンでお願いします。"_s};
+}
+
 void writeDefaultTextFiles(const QString& applicationFolder) {
     QDir(applicationFolder).mkpath(u"text"_s);
-    platform::writeTextLines(applicationFolder + u"/text/都道府県.txt"_s, defaultRegionLines());
-    platform::writeTextLines(applicationFolder + u"/text/リンク情報.txt"_s, defaultLinkLines());
-    platform::writeTextLines(applicationFolder + u"/text/配送.txt"_s, defaultRateLines());
+    const QString text = applicationFolder + u"/text/"_s;
+    platform::writeTextLines(text + u"都道府県.txt"_s, defaultRegionLines());
+    platform::writeTextLines(text + u"リンク情報.txt"_s, defaultLinkLines());
+    platform::writeTextLines(text + u"配送.txt"_s, defaultRateLines());
+    platform::writeTextLines(text + u"支払い説明.txt"_s, defaultPaymentExplanationLines());
+    platform::writeTextLines(text + u"発送説明.txt"_s, defaultShippingExplanationLines());
+    platform::writeTextLines(text + u"注意事項.txt"_s, defaultNotesLines());
+}
+
+void writeFirstRunProfiles(const QString& applicationFolder) {
+    QDir(applicationFolder).mkpath(u"ini"_s);
+    const profile::Profiles profiles(applicationFolder);
+    profile::CreateDefaultAuctionIni(profiles);
+    profile::CreateDefaultSettingIni(profiles);
+    profile::CreateDefaultBasicIni(profiles);
 }

@@ -11,6 +11,10 @@ void Form1Fixture::SetUp() {
     writeTextFile(QStringLiteral("都道府県.txt"), defaultRegionLines());
     writeTextFile(QStringLiteral("リンク情報.txt"), defaultLinkLines());
     writeTextFile(QStringLiteral("配送.txt"), defaultRateLines());
+    writeTextFile(QStringLiteral("支払い説明.txt"), defaultPaymentExplanationLines());
+    writeTextFile(QStringLiteral("発送説明.txt"), defaultShippingExplanationLines());
+    writeTextFile(QStringLiteral("注意事項.txt"), defaultNotesLines());
+    writeFirstRunProfiles(m_folder.path());
 }
 
 void Form1Fixture::writeTextFile(const QString& name, const QStringList& lines) const {

@@ -11,8 +11,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window over a temporary application folder holding the region list, the link
-// file and the rate table; each test may change those files before createForm().
+// A main window over a temporary application folder as a first run leaves it: the three
+// profile files, the region list, the link file, the rate table and the three explanation
+// files; each test may change those files before createForm().
 class Form1Fixture : public ::testing::Test {
 public:
     void writeTextFile(const QString& name, const QStringList& lines) const;

@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir workspace;
     writeDefaultTextFiles(workspace.path());
+    writeFirstRunProfiles(workspace.path());
     PrintingPrompter prompter;
     ui::Form1 form(ui::Form1Services{workspace.path(), &prompter, nullptr, nullptr});
     form.move(0, 0);

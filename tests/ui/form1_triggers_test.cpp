@@ -1,6 +1,7 @@
 // The seller's clicks, choices and field exits that recompose the payment and shipping
 // summaries, the mail-bin pair, the page-0 refresh and window activation.
 #include "form1_fixture.h"
+#include "profile/profiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,6 +45,11 @@ public:
 protected:
     void SetUp() override {
         Form1Fixture::SetUp();
+        // A seller who ticked nothing, so each summary shows only the test's own choices.
+        const profile::Profiles profiles(m_folder.path());
+        profiles.WriteAuctionIni(u"Section支払い"_s, u"ktnonoff"_s, u"0"_s);
+        profiles.WriteAuctionIni(u"Section発送"_s, u"ゆうパックonoff"_s, u"0"_s);
+        profiles.WriteAuctionIni(u"Section発送"_s, u"宅急便onoff"_s, u"0"_s);
         createForm();
         showActive();
     }

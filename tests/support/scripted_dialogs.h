@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <optional>
+
+// Answers the common dialogs from a script and records what each was asked with; a dialog
+// without a scripted answer is a test failure and is treated as cancelled.
+struct ScriptedDialogs : platform::Dialogs {
+    QList<std::optional<QString>> files;                 // answers of openFile, in order
+    QList<std::optional<platform::ColourValue>> colours; // answers of pickColour, in order
+    QStringList fileFolders;                             // the folder each openFile started in
+    QList<platform::ColourValue> colourStarts;           // the colour each pickColour started with
+
+    std::optional<QString> openFile(const QString& title, const QString& folder,
+                                    const QString&) override {
+        fileFolders << folder;
+        if (files.isEmpty()) {
+            ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
+            return std::nullopt;
+        }
+        return files.takeFirst();
+    }
+
+    std::optional<platform::ColourValue> pickColour(platform::ColourValue current) override {
+        colourStarts << current;
+        if (colours.isEmpty()) {
+            ADD_FAILURE() << "unexpected colour dialog";
+            return std::nullopt;
+        }
+        return colours.takeFirst();
+    }
+};
