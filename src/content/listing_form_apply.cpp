@@ -5,6 +5,8 @@
 #include "core/option_lists.h"
 #include "number_text.h"
 
+#include <functional>
+
 namespace content {
 namespace {
 
@@ -19,13 +21,6 @@ void select(core::ComboValue& combo, const QStringList& items, int position) {
 
 void selectFromText(core::ComboValue& combo, const QStringList& items, const QString& position) {
     select(combo, items, int16FromText(position));
-}
-
-void applyListPositions(const core::HeldSelections& held, const FormLists& lists,
-                        core::ListingRecord& record) {
-    selectFromText(record.ComboBox商品サイズ, lists.sizes, held.sizePosition);
-    select(record.ComboBox商品重さ, lists.weights, held.weightPosition);
-    select(record.ComboBoxクロネコメール便, lists.envelopeClasses, held.mailBinDefaultPosition);
 }
 
 void composeCaptions(const ShippingRateTable& rates, core::ListingRecord& record) {
@@ -44,19 +39,6 @@ void applyBoothOption(int option, core::ListingRecord& record) {
     record.OptionBooth1 = option != 2 && option != 3;
     record.OptionBooth2 = option == 2;
     record.OptionBooth3 = option == 3;
-}
-
-void applyFonts(const core::HeldSelections& held, const FormLists& lists,
-                core::ListingRecord& record) {
-    selectFromText(record.ComboTS1, lists.titleStyles, held.titleStyle);
-    selectFromText(record.ComboTS2, lists.titleSizes, held.titleSize);
-    record.CommandT = colourFromText(held.titleColour);
-    selectFromText(record.ComboMS1, lists.headingStyles, held.headingStyle);
-    selectFromText(record.ComboMS2, lists.headingSizes, held.headingSize);
-    record.CommandM = colourFromText(held.headingColour);
-    selectFromText(record.ComboSR1, lists.textStyles, held.textStyle);
-    select(record.ComboSR2, lists.textSizes, held.textSizePosition);
-    record.CommandSR = colourFromText(held.textColour);
 }
 
 } // namespace
@@ -79,27 +61,54 @@ FormLists standardFormLists(const QStringList& prefectures) {
     return lists;
 }
 
+// Every value is applied even after a bad one, and the first failure is returned: stopping
+// there would leave the later lists unset, and the exit save would then overwrite the seller's
+// stored choices with "nothing chosen".
 std::optional<platform::Error> ApplyHeldSelections(const core::HeldSelections& held,
                                                    const FormLists& lists,
                                                    const ShippingRateTable& rates,
                                                    core::ListingRecord& record) {
-    try {
-        applyListPositions(held, lists, record);
-        composeCaptions(rates, record);
-        applyColourPreset(held.colourPreset, record);
-        select(record.Combo都道府県, lists.prefectures, held.regionPosition);
-        selectFromText(record.ComboMyBooth, lists.boothDisplays, held.boothDisplayPosition);
-        applyBoothOption(held.boothOption, record);
-        selectFromText(record.ComboBox表示幅, lists.displayWidths, held.displayWidthPosition);
-        select(record.ComboBox表示位置, lists.displayPositions, held.displayPosition);
-        record.L92 = colourFromText(held.userMainColour);
-        record.L93 = colourFromText(held.userSubColour);
-        record.Label15 = QStringLiteral("テンプレート：") + held.templateName;
-        applyFonts(held, lists, record);
-        return std::nullopt;
-    } catch (const platform::Error& error) {
-        return error;
+    const std::function<void()> steps[] = {
+        [&] { selectFromText(record.ComboBox商品サイズ, lists.sizes, held.sizePosition); },
+        [&] { select(record.ComboBox商品重さ, lists.weights, held.weightPosition); },
+        [&] {
+            select(record.ComboBoxクロネコメール便, lists.envelopeClasses,
+                   held.mailBinDefaultPosition);
+        },
+        [&] { composeCaptions(rates, record); },
+        [&] { applyColourPreset(held.colourPreset, record); },
+        [&] { select(record.Combo都道府県, lists.prefectures, held.regionPosition); },
+        [&] {
+            selectFromText(record.ComboMyBooth, lists.boothDisplays, held.boothDisplayPosition);
+        },
+        [&] { applyBoothOption(held.boothOption, record); },
+        [&] {
+            selectFromText(record.ComboBox表示幅, lists.displayWidths, held.displayWidthPosition);
+        },
+        [&] { select(record.ComboBox表示位置, lists.displayPositions, held.displayPosition); },
+        [&] { record.L92 = colourFromText(held.userMainColour); },
+        [&] { record.L93 = colourFromText(held.userSubColour); },
+        [&] { record.Label15 = QStringLiteral("テンプレート：") + held.templateName; },
+        [&] { selectFromText(record.ComboTS1, lists.titleStyles, held.titleStyle); },
+        [&] { selectFromText(record.ComboTS2, lists.titleSizes, held.titleSize); },
+        [&] { record.CommandT = colourFromText(held.titleColour); },
+        [&] { selectFromText(record.ComboMS1, lists.headingStyles, held.headingStyle); },
+        [&] { selectFromText(record.ComboMS2, lists.headingSizes, held.headingSize); },
+        [&] { record.CommandM = colourFromText(held.headingColour); },
+        [&] { selectFromText(record.ComboSR1, lists.textStyles, held.textStyle); },
+        [&] { select(record.ComboSR2, lists.textSizes, held.textSizePosition); },
+        [&] { record.CommandSR = colourFromText(held.textColour); },
+    };
+    std::optional<platform::Error> firstFailure;
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (const platform::Error& error) {
+            if (!firstFailure)
+                firstFailure = error;
+        }
     }
+    return firstFailure;
 }
 
 } // namespace content

@@ -33,9 +33,9 @@ FormLists standardFormLists(const QStringList& prefectures);
 // Puts the held values into the record: list positions (a position selects its item's
 // text; -1 selects nothing and keeps the text), the payment and shipping captions, the
 // colour preset, the booth option, the user and font colours and the template caption.
-// Stops at the first held value that is not a number (13), does not fit (6) or is no
-// position of its list or no colour (380), and returns that error; what was applied
-// before it stays. The clipboard backup is the caller's to put back.
+// A held value that is not a number (13), does not fit (6) or is no position of its list or
+// no colour (380) is left unapplied; every other value is applied and the first such error
+// is returned. The clipboard backup is the caller's to put back.
 std::optional<platform::Error> ApplyHeldSelections(const core::HeldSelections& held,
                                                    const FormLists& lists,
                                                    const ShippingRateTable& rates,

@@ -236,12 +236,13 @@ INSTANTIATE_TEST_SUITE_P(Files, ListingFormWithBadFile,
                                            BadFile{u"発送説明.txt"_s, true, &R::Text発送注意事項},
                                            BadFile{u"注意事項.txt"_s, false, &R::Text注意事項}));
 
-// A held value that cannot be applied: its error, the steps before it done, the rest not.
+// A held value that cannot be applied: its error, that value left as it was, and every other
+// value applied all the same (else the exit save would store "nothing chosen" for them).
 struct BadHeld {
     const char* name;
     std::function<void(core::HeldSelections&)> spoil;
     int errorNumber;
-    std::function<bool(const ListingRecord&)> doneBefore, undoneAfter;
+    std::function<bool(const ListingRecord&)> leftAlone, appliedAfter;
 };
 void PrintTo(const BadHeld& c, std::ostream* os) {
     *os << c.name;
@@ -249,7 +250,7 @@ void PrintTo(const BadHeld& c, std::ostream* os) {
 
 class ApplyWithBadHeld : public ::testing::TestWithParam<BadHeld> {};
 
-TEST_P(ApplyWithBadHeld, StopsThereWithItsError) {
+TEST_P(ApplyWithBadHeld, ReportsItAndAppliesTheRest) {
     core::HeldSelections held;
     held.colourPreset = 5;
     held.boothOption = 2;
@@ -261,24 +262,26 @@ TEST_P(ApplyWithBadHeld, StopsThereWithItsError) {
     const auto error = content::ApplyHeldSelections(held, formLists(), {}, record);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->number(), GetParam().errorNumber);
-    EXPECT_TRUE(GetParam().doneBefore(record));
-    EXPECT_TRUE(GetParam().undoneAfter(record));
+    EXPECT_TRUE(GetParam().leftAlone(record));
+    EXPECT_TRUE(GetParam().appliedAfter(record));
+    EXPECT_EQ(record.colourPreset, 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     HeldValues, ApplyWithBadHeld,
     ::testing::Values(
         BadHeld{"size past the list", [](auto& h) { h.sizePosition = u"10"_s; }, 380,
-                [](auto&) { return true; },
-                [](auto& r) { return r.ComboBox商品サイズ.position == 99; }},
+                [](auto& r) { return r.ComboBox商品サイズ.position == 99; },
+                [](auto& r) { return r.ComboMS1.position == 1; }},
         BadHeld{"size not a number", [](auto& h) { h.sizePosition = u""_s; }, 13,
-                [](auto&) { return true; }, [](auto& r) { return r.colourPreset == 1; }},
+                [](auto& r) { return r.ComboBox商品サイズ.position == 99; },
+                [](auto& r) { return r.OptionBooth2; }},
         BadHeld{"display width past the list", [](auto& h) { h.displayWidthPosition = u"7"_s; },
-                380, [](auto& r) { return r.OptionBooth2; },
-                [](auto& r) { return r.Label15 == u"-"_s; }},
+                380, [](auto& r) { return r.ComboBox表示幅.position == -1; },
+                [](auto& r) { return r.Label15 == u"テンプレート：temp1.tmpl"_s; }},
         BadHeld{"title colour", [](auto& h) { h.titleColour = u"16777216"_s; }, 380,
-                [](auto& r) { return r.Label15 != u"-"_s && r.ComboTS2.position == 1; },
-                [](auto& r) { return r.CommandT == 0x00ABCDEFu && r.ComboMS1.position == 99; }}));
+                [](auto& r) { return r.CommandT == 0x00ABCDEFu; },
+                [](auto& r) { return r.ComboMS1.position == 1 && r.ComboTS2.position == 1; }}));
 
 struct OptionCase {
     int held, colourPreset, booth; // the record's preset starts at 3
