@@ -95,6 +95,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const bool tabControl = watched == m_SSTab1 || watched == m_SSTab1->tabBar();
     if (tabControl && event->type() == QEvent::FocusIn && m_SSTab1->currentIndex() == 0)
         refreshItemPageSummaries();
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == m_TextBoxその他)
+            refreshPaymentSummary();
+        else if (watched == m_TextBoxその他の運送会社 || watched == m_TextBox送料一律)
+            refreshShippingSummary();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

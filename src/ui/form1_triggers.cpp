@@ -33,7 +33,9 @@ void Form1::connectPaymentTriggers() {
                               m_CheckBox銀行3, m_CheckBoxかんたん決済, m_CheckBoxネットバンキング,
                               m_CheckBox現金書留, m_CheckBox代金引換, m_CheckBoxその他})
         connect(method, &QCheckBox::clicked, this, &Form1::refreshPaymentSummary);
-    connect(m_TextBoxその他, &QLineEdit::editingFinished, this, &Form1::refreshPaymentSummary);
+    // Leaving the field recomposes even when its text is unchanged (a bank name edited
+    // meanwhile shows then), which editingFinished would not do.
+    m_TextBoxその他->installEventFilter(this);
 }
 
 void Form1::connectShippingTriggers() {
@@ -45,8 +47,8 @@ void Form1::connectShippingTriggers() {
         connect(method, &QCheckBox::clicked, this, &Form1::refreshShippingSummary);
     for (QComboBox* choice : {m_ComboBox商品サイズ, m_ComboBox商品重さ, m_ComboBoxクロネコメール便})
         connect(choice, &QComboBox::activated, this, &Form1::refreshShippingSummary);
-    for (QLineEdit* text : {m_TextBoxその他の運送会社, m_TextBox送料一律})
-        connect(text, &QLineEdit::editingFinished, this, &Form1::refreshShippingSummary);
+    m_TextBoxその他の運送会社->installEventFilter(this);
+    m_TextBox送料一律->installEventFilter(this);
     for (int element : {0, 1}) {
         connect(m_CheckBoxクロネコメール便[std::size_t(element)], &QCheckBox::clicked, this,
                 [this, element] { setMailBinFromElement(element); });

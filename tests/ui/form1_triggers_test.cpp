@@ -33,12 +33,14 @@ public:
         combo->setCurrentIndex(position);
         emit combo->activated(position);
     }
-    // Typing into a field and leaving it with Return.
+    // Typing into a field and leaving it with Tab.
     void enter(const QString& name, const QString& text) {
         auto* field = child<QLineEdit>(name);
         ASSERT_NE(field, nullptr);
+        field->setFocus();
         field->setText(text);
-        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Tab);
+        ASSERT_FALSE(field->hasFocus());
     }
     QString label(const QString& name) const { return child<QLabel>(name)->text(); }
 
@@ -227,6 +229,16 @@ TEST_F(Form1Triggers, ActivationRecomposesBothSummaries) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
     EXPECT_EQ(label(u"Label支払い方法"_s), u"・代金引換　\r\n"_s);
     EXPECT_EQ(label(u"Label送料1"_s), u"・ゆうパック170サイズ　\r\n"_s);
+}
+
+// A bank name shows only after a recomposing event; leaving the other-method field is one
+// even when that field's own text did not change.
+TEST_F(Form1Triggers, LeavingTheOtherMethodFieldUnchangedRecomposes) {
+    clickBox(u"CheckBox銀行1"_s);
+    child<QLineEdit>(u"TextBox銀行名1"_s)->setText(u"みずほ"_s);
+    EXPECT_EQ(label(u"Label支払い方法"_s), QString());
+    enter(u"TextBoxその他"_s, QString());
+    EXPECT_EQ(label(u"Label支払い方法"_s), u"・みずほ　\r\n"_s);
 }
 
 } // namespace
