@@ -230,7 +230,13 @@ private:
 void RestoreListingForm(const profile::Profiles& profiles, const QString& applicationFolder,
                         core::ListingRecord& record, core::HeldSelections& held,
                         platform::Prompter& prompter) {
+    // Each profile file is read once for the whole restore instead of once per key.
+    profiles.beginBatch();
     FormRestore(profiles, applicationFolder, record, held, prompter).run();
+    try {
+        profiles.commitBatch(); // nothing was written, so nothing can fail here
+    } catch (const platform::Error&) {
+    }
 }
 
 } // namespace content

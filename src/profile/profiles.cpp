@@ -1,5 +1,6 @@
 #include "profiles.h"
 
+#include "platform/error.h"
 #include "profile_file.h"
 
 #include <QRegularExpression>
@@ -72,16 +73,23 @@ QString settingDefault(const QString& section, const QString& key) {
 
 Profiles::Profiles(QString applicationFolder) : m_applicationFolder(std::move(applicationFolder)) {}
 
+struct Profiles::PendingFile {
+    ProfileText text;
+    bool changed = false;
+};
+
 void Profiles::beginBatch() const {
-    m_batch = std::make_shared<std::map<QString, ProfileText>>();
+    m_batch = std::make_shared<std::map<QString, PendingFile>>();
 }
 
 void Profiles::commitBatch() const {
     const auto batch = std::exchange(m_batch, nullptr);
     if (!batch)
         return;
-    for (const auto& [path, text] : *batch)
-        text.save(path);
+    for (const auto& [path, pending] : *batch) {
+        if (pending.changed)
+            pending.text.save(path);
+    }
 }
 
 void Profiles::write(const QString& path, const QString& section, const QString& key,
@@ -92,17 +100,24 @@ void Profiles::write(const QString& path, const QString& section, const QString&
     }
     auto pending = m_batch->find(path);
     if (pending == m_batch->end())
-        pending = m_batch->emplace(path, ProfileText::load(path)).first;
-    pending->second.write(section, key, value);
+        pending = m_batch->emplace(path, PendingFile{ProfileText::load(path)}).first;
+    pending->second.text.write(section, key, value);
+    pending->second.changed = true;
 }
 
 std::optional<QString> Profiles::read(const QString& path, const QString& section,
                                       const QString& key) const {
-    if (m_batch) {
-        if (const auto pending = m_batch->find(path); pending != m_batch->end())
-            return pending->second.read(section, key);
+    if (!m_batch)
+        return ProfileFile(path).read(section, key);
+    auto pending = m_batch->find(path);
+    if (pending == m_batch->end()) {
+        try {
+            pending = m_batch->emplace(path, PendingFile{ProfileText::load(path)}).first;
+        } catch (const platform::Error&) {
+            return std::nullopt; // an unreadable file reads as missing, as outside a batch
+        }
     }
-    return ProfileFile(path).read(section, key);
+    return pending->second.text.read(section, key);
 }
 
 QString Profiles::auctionIniPath() const {

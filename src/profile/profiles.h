@@ -24,9 +24,10 @@ public:
     QString ReadSettingIni(const QString& section, const QString& key) const;
     void WriteSettingIni(const QString& section, const QString& key, const QString& value) const;
 
-    // Between beginBatch() and commitBatch() writes collect in memory and each file is
-    // replaced once at the commit: a save of sixty keys then costs three file replacements,
-    // not sixty. Reads see the pending writes. commitBatch() throws platform::Error.
+    // Between beginBatch() and commitBatch() each file is read once and writes collect in
+    // memory; each changed file is replaced once at the commit: a save of sixty keys then
+    // costs three file replacements, not sixty, and a restore three reads. Reads see the
+    // pending writes. commitBatch() throws platform::Error.
     void beginBatch() const;
     void commitBatch() const;
 
@@ -42,7 +43,8 @@ private:
 
     QString m_applicationFolder;
     // Pending writes by file path while a batch is open.
-    mutable std::shared_ptr<std::map<QString, ProfileText>> m_batch;
+    struct PendingFile;
+    mutable std::shared_ptr<std::map<QString, PendingFile>> m_batch;
 };
 
 // The complete first-run contents of each file, written key by key in their fixed order.

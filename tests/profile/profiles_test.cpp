@@ -2,7 +2,10 @@
 #include "profile/profiles.h"
 #include "temp_app_folder.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -172,6 +175,24 @@ TEST_F(ProfilesTest, BatchWritesReachTheFilesOnlyAtTheCommit) {
     // After the commit, writes go straight to the file again.
     m_profiles.WriteBasicIni(u"yahoo"_s, u"id"_s, u"seller"_s);
     EXPECT_EQ(m_app.readBytes(u"ini/basic.ini"_s), cp932Lines({u"[yahoo]"_s, u"id=seller"_s}));
+}
+
+// A restore reads inside a batch; its commit must not rewrite the files it only read.
+TEST_F(ProfilesTest, BatchThatOnlyReadsReplacesNoFile) {
+    m_app.writeLines(u"ini/setting.ini"_s, {u"[color]"_s, u"main=4"_s});
+    const QString path = m_app.path(u"ini/setting.ini"_s);
+    const QDateTime past(QDate(2020, 1, 1), QTime(0, 0));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    m_profiles.beginBatch();
+    EXPECT_EQ(m_profiles.ReadSettingIni(u"color"_s, u"main"_s), u"4"_s);
+    EXPECT_EQ(m_profiles.ReadAuctionIni(u"missing"_s, u"key"_s, true), u"0"_s);
+    m_profiles.commitBatch();
+    EXPECT_EQ(QFileInfo(path).lastModified(), past);
+    EXPECT_FALSE(QFileInfo::exists(m_app.path(u"ini/auction.ini"_s)));
 }
 
 } // namespace
