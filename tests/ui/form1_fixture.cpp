@@ -40,3 +40,12 @@ void Form1Fixture::showActive() {
     m_form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
 }
+
+void Form1Fixture::leaveAndComeBack() {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    m_form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+}

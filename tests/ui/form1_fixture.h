@@ -33,6 +33,8 @@ protected:
     }
     // Shows the window and waits until it is the active one.
     void showActive();
+    // Another window takes the activation and gives it back, as a dialog of the program does.
+    void leaveAndComeBack();
 
     TempAppFolder m_folder;
     ScriptedPrompter m_prompter;

@@ -47,15 +47,6 @@ public:
         m_form.reset();
         openWindow();
     }
-    // Another window takes the activation and gives it back, as a dialog of the program does.
-    void leaveAndComeBack() {
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        m_form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
-    }
     void store(const QString& file, const QString& section, const QString& key,
                const QString& value) const {
         const profile::Profiles profiles(m_folder.path());

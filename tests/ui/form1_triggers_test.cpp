@@ -221,12 +221,7 @@ TEST_F(Form1Triggers, ActivationRecomposesBothSummaries) {
     child<QComboBox>(u"ComboBox商品サイズ"_s)->setCurrentIndex(9);
     child<QComboBox>(u"ComboBox商品重さ"_s)->setCurrentIndex(0);
     child<QCheckBox>(u"CheckBoxゆうパック"_s)->setChecked(true);
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    m_form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    leaveAndComeBack();
     EXPECT_EQ(label(u"Label支払い方法"_s), u"・代金引換　\r\n"_s);
     EXPECT_EQ(label(u"Label送料1"_s), u"・ゆうパック170サイズ　\r\n"_s);
 }
