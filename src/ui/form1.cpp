@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace ui {
 
@@ -88,6 +89,14 @@ void Form1::keepLoadedSize() {
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        onWindowActivated();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The first showing applies the held selections even where no window manager makes the
+    // window active (activation then applies them again, which changes nothing).
+    if (!std::exchange(m_shownOnce, true))
         onWindowActivated();
 }
 

@@ -62,6 +62,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -113,6 +114,7 @@ private:
     core::Workspace m_workspace;
     core::HeldSelections m_held;
     bool m_applyingHeldValues = false;
+    bool m_shownOnce = false;
     // The failure last shown by an activation; the same one is not shown again until an
     // activation succeeds, so returning from its own message box cannot repeat it.
     std::optional<int> m_shownApplyFailure;

@@ -150,6 +150,20 @@ struct StoredLine {
 
 // Every saved control changed as the seller would: each check box clicked, each list moved
 // to another end, each standing text typed, a scheme, a booth option and five colours.
+// Without a window manager (or with focus kept elsewhere) the window is shown but never
+// made active: the first showing must still apply the held selections.
+TEST_F(Form1Settings, FirstShowingAppliesTheHeldSelectionsWithoutActivation) {
+    m_form = std::make_unique<ui::Form1>(
+        ui::Form1Services{m_folder.path(), &m_prompter, &m_dialogs, &m_clock});
+    m_form->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_form->show();
+    EXPECT_EQ(child<QComboBox>(u"ComboBox商品サイズ"_s)->currentText(), u"60cmサイズ"_s);
+    EXPECT_EQ(child<QComboBox>(u"ComboBox商品重さ"_s)->currentText(), u"25g"_s);
+    EXPECT_EQ(child<QComboBox>(u"ComboTS2"_s)->currentText(), u"大"_s);
+    EXPECT_EQ(child<QLabel>(u"Label送料1"_s)->text(),
+              u"・ゆうパック60サイズ　\r\n・クロネコ宅急便60サイズ　\r\n"_s);
+}
+
 TEST_F(Form1Settings, EveryChangeIsBackInANewWindowAndInTheFiles) {
     store(u"setting"_s, u"template"_s, u"name"_s, u"temp2.tmpl"_s);
     openWindow();
