@@ -7,6 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-webengine-dev libgumbo-dev libarchive-dev
+    # the web engine at run time: its widgets and the process that renders the pages
+    libqt6webenginewidgets6 libqt6webenginecore6-bin
     fonts-noto-cjk xvfb xauth
 )
 

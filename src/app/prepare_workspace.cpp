@@ -1,9 +1,9 @@
 #include "prepare_workspace.h"
 
+#include "content/profile_bindings.h"
 #include "core/workspace.h"
 #include "default_files.h"
 #include "platform/text_file.h"
-#include "profile/profiles.h"
 
 #include <QFile>
 #include <cerrno>
@@ -70,11 +70,11 @@ void prepare(const Workspace& workspace, const platform::Clock& clock) {
     ensureFolder(workspace, Workspace::UserDataAfterFolder);
     ensureTemplateFolder(workspace);
     writeIfMissing(workspace, Workspace::AuctionIni,
-                   [&](const QString&) { profile::CreateDefaultAuctionIni(profiles); });
+                   [&](const QString&) { content::CreateDefaultAuctionIni(profiles); });
     writeIfMissing(workspace, Workspace::SettingIni,
-                   [&](const QString&) { profile::CreateDefaultSettingIni(profiles); });
+                   [&](const QString&) { content::CreateDefaultSettingIni(profiles); });
     writeIfMissing(workspace, Workspace::BasicIni,
-                   [&](const QString&) { profile::CreateDefaultBasicIni(profiles); });
+                   [&](const QString&) { content::CreateDefaultBasicIni(profiles); });
     ensureFolder(workspace, Workspace::TextFolder);
     ensureTextFile(workspace, Workspace::ShippingRatesFile, defaultShippingRateLines());
     ensureTextFile(workspace, Workspace::RegionListFile, defaultRegionLines());

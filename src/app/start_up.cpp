@@ -1,5 +1,6 @@
 #include "start_up.h"
 
+#include "core/message_tags.h"
 #include "prepare_workspace.h"
 
 namespace app {
@@ -7,7 +8,7 @@ namespace app {
 std::unique_ptr<ui::Form1> StartUp(const ui::Form1Services& services) {
     if (const auto failure = PrepareWorkspace(services.applicationFolder, *services.clock)) {
         if (failure->number() != platform::ErrorNumber::FileNotFound)
-            services.prompter->inform(failure->report(StartUpTag.toString()));
+            services.prompter->inform(failure->report(core::tag::StartUp.toString()));
         return nullptr;
     }
     auto window = std::make_unique<ui::Form1>(services);

@@ -6,9 +6,6 @@
 
 namespace app {
 
-// The tag of start-up failure messages: "description (CH number)".
-inline constexpr QStringView StartUpTag = u"CH";
-
 // Prepares the workspace below services.applicationFolder and then opens the main window.
 // When preparing fails, the seller is told why through services.prompter (a missing file
 // ends start-up without a word) and no window opens: the result is empty.

@@ -23,13 +23,6 @@ void selectFromText(core::ComboValue& combo, const QStringList& items, const QSt
     select(combo, items, int16FromText(position));
 }
 
-void composeCaptions(const ShippingRateTable& rates, core::ListingRecord& record) {
-    record.Label支払い方法 = ComposePaymentText(record);
-    const ShippingCaptions shipping = ComposeShippingText(record, rates);
-    record.Label送料1 = shipping.first;
-    record.Label送料2 = shipping.second;
-}
-
 void applyColourPreset(int preset, core::ListingRecord& record) {
     if (preset >= 0 && preset <= 9)
         record.colourPreset = preset;
@@ -42,6 +35,13 @@ void applyBoothOption(int option, core::ListingRecord& record) {
 }
 
 } // namespace
+
+void composeCaptions(const ShippingRateTable& rates, core::ListingRecord& record) {
+    record.Label支払い方法 = ComposePaymentText(record);
+    const ShippingCaptions shipping = ComposeShippingText(record, rates);
+    record.Label送料1 = shipping.first;
+    record.Label送料2 = shipping.second;
+}
 
 FormLists standardFormLists(const QStringList& prefectures) {
     FormLists lists;

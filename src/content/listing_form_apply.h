@@ -30,6 +30,9 @@ struct FormLists {
 // The program's fixed lists, with the region list read from text/都道府県.txt.
 FormLists standardFormLists(const QStringList& prefectures);
 
+// Composes the payment and the shipping summary into the record's captions.
+void composeCaptions(const ShippingRateTable& rates, core::ListingRecord& record);
+
 // Puts the held values into the record: list positions (a position selects its item's
 // text; -1 selects nothing and keeps the text), the payment and shipping captions, the
 // colour preset, the booth option, the user and font colours and the template caption.

@@ -20,23 +20,23 @@ double roundedHalfEven(double value) {
     return nearest;
 }
 
-int checkedWhole(double value, int minimum, int maximum) {
+const QString kNumber = QStringLiteral(R"([+-]?(?:\d+\.?\d*|\.\d+))");
+
+} // namespace
+
+int roundedWhole(double value, int minimum, int maximum) {
     const double rounded = roundedHalfEven(value);
     if (rounded < minimum || rounded > maximum)
         throw Error::fromNumber(ErrorNumber::Overflow);
     return int(rounded);
 }
 
-const QString kNumber = QStringLiteral(R"([+-]?(?:\d+\.?\d*|\.\d+))");
-
-} // namespace
-
 int wholeNumberFromText(const QString& text, int minimum, int maximum) {
     static const QRegularExpression whole(QStringLiteral(R"(^\s*)") + kNumber +
                                           QStringLiteral(R"(\s*$)"));
     if (!whole.match(text).hasMatch())
         throw Error::fromNumber(ErrorNumber::TypeMismatch);
-    return checkedWhole(text.trimmed().toDouble(), minimum, maximum);
+    return roundedWhole(text.trimmed().toDouble(), minimum, maximum);
 }
 
 int intFromText(const QString& text) {
@@ -54,7 +54,7 @@ std::int16_t leadingInt16(const QString& text) {
                                             QStringLiteral(")"));
     const QRegularExpressionMatch match = leading.match(text);
     const double value = match.hasMatch() ? match.captured(1).toDouble() : 0.0;
-    return std::int16_t(checkedWhole(value, std::numeric_limits<std::int16_t>::min(),
+    return std::int16_t(roundedWhole(value, std::numeric_limits<std::int16_t>::min(),
                                      std::numeric_limits<std::int16_t>::max()));
 }
 

@@ -13,6 +13,8 @@ namespace content {
 // (an empty text included) and 6 when the number lies outside [minimum, maximum].
 int wholeNumberFromText(const QString& text, int minimum, int maximum);
 int intFromText(const QString& text); // 32-bit range
+// `value` rounded to a whole number (ties to the even one); throws 6 outside the range.
+int roundedWhole(double value, int minimum, int maximum);
 std::int16_t int16FromText(const QString& text);
 
 // The number the text starts with, 0 when it starts with none ("12abc" gives 12), rounded

@@ -1,6 +1,7 @@
 #include "shipping_rates.h"
 
 #include "core/piece_reader.h"
+#include "number_text.h"
 #include "platform/text_file.h"
 
 #include <array>
@@ -42,16 +43,15 @@ std::optional<Kind> kindNamed(const QString& name) {
     return std::nullopt;
 }
 
-// The text as a whole number, rounded half to even; blanks around it are allowed.
-int wholeNumber(const QString& text, double minimum, double maximum) {
+// The rate file is read the way the data-file reader reads a number field, which also
+// takes the exponent form ("1e3" is 1000); profile values are converted with the
+// stricter whole-number text rule of number_text.h. Only the parsing differs.
+int wholeNumber(const QString& text, int minimum, int maximum) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
         throw Error::fromNumber(ErrorNumber::TypeMismatch);
-    const double rounded = std::nearbyint(value);
-    if (rounded < minimum || rounded > maximum)
-        throw Error::fromNumber(ErrorNumber::Overflow);
-    return int(rounded);
+    return roundedWhole(value, minimum, maximum);
 }
 
 int int16Number(const QString& text) {
@@ -90,10 +90,6 @@ int RateRows::firstFittingRow(int grams) const {
             return i + 1;
     }
     return 0;
-}
-
-QString shippingRatesPath(const QString& applicationFolder) {
-    return applicationFolder + QStringLiteral("/text/配送.txt");
 }
 
 std::optional<platform::Error> readShippingRates(const QString& text, ShippingRateTable& table) {
@@ -136,10 +132,10 @@ std::optional<platform::Error> readShippingRates(const QString& text, ShippingRa
     return firstFailure;
 }
 
-std::optional<platform::Error> LoadShippingRates(const QString& applicationFolder,
+std::optional<platform::Error> LoadShippingRates(const core::Workspace& workspace,
                                                  ShippingRateTable& table) {
     table = ShippingRateTable{};
-    const QString text = platform::readText(shippingRatesPath(applicationFolder));
+    const QString text = platform::readText(workspace.path(core::Workspace::ShippingRatesFile));
     return readShippingRates(text, table);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/workspace.h"
 #include "platform/error.h"
 
 #include <QString>
@@ -39,17 +40,15 @@ struct ShippingRateTable {
     RateRows mailBin;           // names starting with "メール便": weight limit, price, extra
 };
 
-QString shippingRatesPath(const QString& applicationFolder); // text/配送.txt
-
 // Files the rows of `text` (four pieces a row) into `table`, emptied first. An eleventh row
 // of one kind is left out and reading goes on; a weight limit or extra that is no number
 // (13) or above 32767 (6), a price that is no number (13), or a last row cut short (62)
 // stops the reading. The first of these failures is returned; rows filed before it stay.
 std::optional<platform::Error> readShippingRates(const QString& text, ShippingRateTable& table);
 
-// Reads applicationFolder/text/配送.txt into `table` as readShippingRates does. A file that
-// cannot be read throws platform::Error (53 for a missing file) and leaves `table` empty.
-std::optional<platform::Error> LoadShippingRates(const QString& applicationFolder,
+// Reads text/配送.txt into `table` as readShippingRates does. A file that cannot be read
+// throws platform::Error (53 for a missing file) and leaves `table` empty.
+std::optional<platform::Error> LoadShippingRates(const core::Workspace& workspace,
                                                  ShippingRateTable& table);
 
 } // namespace content

@@ -3,7 +3,6 @@
 #include "platform/colour.h"
 
 #include <QString>
-
 #include <array>
 
 namespace core {
@@ -19,6 +18,5 @@ struct ColourPreset {
 // Schemes 0–8, by number; scheme 9 ("ユーザー設定") takes the user's colours.
 extern const std::array<ColourPreset, 9> kColourPresets;
 inline constexpr int kUserPreset = 9;
-inline constexpr QStringView kUserPresetName = u"ユーザー設定";
 
 } // namespace core

@@ -109,6 +109,8 @@ struct ListingRecord {
     int colourPreset = 1; // which of OptionButton0 … OptionButton9 is on (-1: none)
     platform::ColourValue L92 = platform::kWhite; // user main colour (back colour)
     platform::ColourValue L93 = platform::kWhite; // user sub colour (back colour)
+
+    bool operator==(const ListingRecord&) const = default;
 };
 
 } // namespace core

@@ -23,20 +23,12 @@ FixedTable readFixedTable(const QString& path, int size) {
     return table;
 }
 
-QString prefectureFilePath(const QString& applicationFolder) {
-    return applicationFolder + QStringLiteral("/text/都道府県.txt");
+FixedTable readPrefectureTable(const Workspace& workspace) {
+    return readFixedTable(workspace.path(Workspace::RegionListFile), kPrefectureCount);
 }
 
-QString linkFilePath(const QString& applicationFolder) {
-    return applicationFolder + QStringLiteral("/text/リンク情報.txt");
-}
-
-FixedTable readPrefectureTable(const QString& applicationFolder) {
-    return readFixedTable(prefectureFilePath(applicationFolder), kPrefectureCount);
-}
-
-FixedTable readLinkTable(const QString& applicationFolder) {
-    return readFixedTable(linkFilePath(applicationFolder), kLinkCount);
+FixedTable readLinkTable(const Workspace& workspace) {
+    return readFixedTable(workspace.path(Workspace::LinkInfoFile), kLinkCount);
 }
 
 } // namespace core

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/error.h"
+#include "workspace.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,11 +20,8 @@ struct FixedTable {
 // file cannot be read (53 for a missing file).
 FixedTable readFixedTable(const QString& path, int size);
 
-QString prefectureFilePath(const QString& applicationFolder); // text/都道府県.txt
-QString linkFilePath(const QString& applicationFolder);       // text/リンク情報.txt
-
 // The region list (kPrefectureCount entries) and the link table (kLinkCount entries).
-FixedTable readPrefectureTable(const QString& applicationFolder);
-FixedTable readLinkTable(const QString& applicationFolder);
+FixedTable readPrefectureTable(const Workspace& workspace);
+FixedTable readLinkTable(const Workspace& workspace);
 
 } // namespace core

@@ -1,7 +1,6 @@
 #include "profiles.h"
 
 #include "platform/error.h"
-#include "profile_file.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -10,6 +9,8 @@
 
 namespace profile {
 namespace {
+
+using core::Workspace;
 
 const QString kOn = QStringLiteral("1");
 const QString kOff = QStringLiteral("0");
@@ -71,94 +72,90 @@ QString settingDefault(const QString& section, const QString& key) {
 
 } // namespace
 
-Profiles::Profiles(QString applicationFolder) : m_applicationFolder(std::move(applicationFolder)) {}
+Profiles::Profiles(QString applicationFolder) : m_workspace{std::move(applicationFolder)} {}
 
-struct Profiles::PendingFile {
-    ProfileText text;
-    bool changed = false;
-};
-
-void Profiles::beginBatch() const {
-    m_batch = std::make_shared<std::map<QString, PendingFile>>();
+ProfileBatch::ProfileBatch(const Profiles& profiles) : m_profiles(profiles) {
+    Q_ASSERT(profiles.m_batch == nullptr);
+    profiles.m_batch = this;
 }
 
-void Profiles::commitBatch() const {
-    const auto batch = std::exchange(m_batch, nullptr);
-    if (!batch)
-        return;
-    for (const auto& [path, pending] : *batch) {
-        if (pending.changed)
-            pending.text.save(path);
+ProfileBatch::~ProfileBatch() {
+    try {
+        commit();
+    } catch (const platform::Error&) {
     }
 }
 
-void Profiles::write(const QString& path, const QString& section, const QString& key,
+void ProfileBatch::commit() {
+    if (m_profiles.m_batch != this)
+        return;
+    m_profiles.m_batch = nullptr;
+    for (const auto& [path, file] : m_files) {
+        if (file.changed)
+            file.text.save(path);
+    }
+}
+
+ProfileBatch::PendingFile& ProfileBatch::pending(const QString& path) {
+    auto found = m_files.find(path);
+    if (found == m_files.end())
+        found = m_files.emplace(path, PendingFile{ProfileText::load(path)}).first;
+    return found->second;
+}
+
+void Profiles::write(QStringView file, const QString& section, const QString& key,
                      const QString& value) const {
+    const QString path = m_workspace.path(file);
     if (!m_batch) {
         ProfileFile(path).write(section, key, value);
         return;
     }
-    auto pending = m_batch->find(path);
-    if (pending == m_batch->end())
-        pending = m_batch->emplace(path, PendingFile{ProfileText::load(path)}).first;
-    pending->second.text.write(section, key, value);
-    pending->second.changed = true;
+    ProfileBatch::PendingFile& pending = m_batch->pending(path);
+    pending.text.write(section, key, value);
+    pending.changed = true;
 }
 
-std::optional<QString> Profiles::read(const QString& path, const QString& section,
+std::optional<QString> Profiles::read(QStringView file, const QString& section,
                                       const QString& key) const {
+    const QString path = m_workspace.path(file);
     if (!m_batch)
         return ProfileFile(path).read(section, key);
-    auto pending = m_batch->find(path);
-    if (pending == m_batch->end()) {
-        try {
-            pending = m_batch->emplace(path, PendingFile{ProfileText::load(path)}).first;
-        } catch (const platform::Error&) {
-            return std::nullopt; // an unreadable file reads as missing, as outside a batch
-        }
+    try {
+        return m_batch->pending(path).text.read(section, key);
+    } catch (const platform::Error&) {
+        return std::nullopt; // an unreadable file reads as missing, as outside a batch
     }
-    return pending->second.text.read(section, key);
-}
-
-QString Profiles::auctionIniPath() const {
-    return m_applicationFolder + QStringLiteral("/ini/auction.ini");
-}
-QString Profiles::settingIniPath() const {
-    return m_applicationFolder + QStringLiteral("/ini/setting.ini");
-}
-QString Profiles::basicIniPath() const {
-    return m_applicationFolder + QStringLiteral("/ini/basic.ini");
 }
 
 QString Profiles::ReadAuctionIni(const QString& section, const QString& key, bool asFlag) const {
-    return textOrFlag(read(auctionIniPath(), section, key), asFlag);
+    return textOrFlag(read(Workspace::AuctionIni, section, key), asFlag);
 }
 
 void Profiles::WriteAuctionIni(const QString& section, const QString& key,
                                const QString& value) const {
-    write(auctionIniPath(), section, key, value);
+    write(Workspace::AuctionIni, section, key, value);
 }
 
 QString Profiles::ReadBasicIni(const QString& section, const QString& key, bool asFlag) const {
-    return textOrFlag(read(basicIniPath(), section, key), asFlag);
+    return textOrFlag(read(Workspace::BasicIni, section, key), asFlag);
 }
 
 void Profiles::WriteBasicIni(const QString& section, const QString& key,
                              const QString& value) const {
-    write(basicIniPath(), section, key, value);
+    write(Workspace::BasicIni, section, key, value);
 }
 
 QString Profiles::ReadSettingIni(const QString& section, const QString& key) const {
     // Only the nine known font keys are ever read from the font section.
     if (isSection(section, u"font") && !isFontKey(key))
         return QString();
-    const std::optional<QString> stored = read(settingIniPath(), section, key);
+    const std::optional<QString> stored = read(Workspace::SettingIni, section, key);
     return stored ? *stored : settingDefault(section, key);
 }
 
 void Profiles::WriteSettingIni(const QString& section, const QString& key,
                                const QString& value) const {
-    write(settingIniPath(), section, key, value);
+    write(Workspace::SettingIni, section, key, value);
 }
 
 } // namespace profile

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "core/workspace.h"
+#include "profile_file.h"
+
 #include <QString>
 #include <map>
-#include <memory>
 #include <optional>
 
 namespace profile {
 
-class ProfileText;
+class ProfileBatch;
 
 // The six operations through which the program reads and writes its three profile files
 // ini/auction.ini, ini/setting.ini and ini/basic.ini below the application folder.
@@ -24,32 +26,46 @@ public:
     QString ReadSettingIni(const QString& section, const QString& key) const;
     void WriteSettingIni(const QString& section, const QString& key, const QString& value) const;
 
-    // Between beginBatch() and commitBatch() each file is read once and writes collect in
-    // memory; each changed file is replaced once at the commit: a save of sixty keys then
-    // costs three file replacements, not sixty, and a restore three reads. Reads see the
-    // pending writes. commitBatch() throws platform::Error.
-    void beginBatch() const;
-    void commitBatch() const;
-
-    QString auctionIniPath() const;
-    QString settingIniPath() const;
-    QString basicIniPath() const;
-
 private:
-    void write(const QString& path, const QString& section, const QString& key,
-               const QString& value) const;
-    std::optional<QString> read(const QString& path, const QString& section,
-                                const QString& key) const;
+    friend class ProfileBatch;
 
-    QString m_applicationFolder;
-    // Pending writes by file path while a batch is open.
-    struct PendingFile;
-    mutable std::shared_ptr<std::map<QString, PendingFile>> m_batch;
+    void write(QStringView file, const QString& section, const QString& key,
+               const QString& value) const;
+    std::optional<QString> read(QStringView file, const QString& section, const QString& key) const;
+
+    core::Workspace m_workspace;
+    // The batch open on these files, if any; it lives on its creator's stack.
+    mutable ProfileBatch* m_batch = nullptr;
 };
 
-// The complete first-run contents of each file, written key by key in their fixed order.
-void CreateDefaultAuctionIni(const Profiles& profiles);
-void CreateDefaultSettingIni(const Profiles& profiles);
-void CreateDefaultBasicIni(const Profiles& profiles);
+// While it exists, each profile file is read once and writes to it collect in memory;
+// each changed file is then replaced once: a save of sixty keys costs three file
+// replacements, not sixty, and a restore three reads. Reads see the pending writes.
+class ProfileBatch {
+public:
+    explicit ProfileBatch(const Profiles& profiles);
+    // Writes what was collected, ignoring a failure: ending without commit() means a
+    // failure is already on its way, and the keys written before it must still be kept.
+    ~ProfileBatch();
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+
+    // Replaces each changed file; throws platform::Error. Later writes go straight to
+    // the files.
+    void commit();
+
+private:
+    friend class Profiles;
+    struct PendingFile {
+        ProfileText text;
+        bool changed = false;
+    };
+
+    // The file's lines as this batch holds them, read on first use.
+    PendingFile& pending(const QString& path);
+
+    const Profiles& m_profiles;
+    std::map<QString, PendingFile> m_files;
+};
 
 } // namespace profile

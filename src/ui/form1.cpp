@@ -1,15 +1,20 @@
 #include "form1.h"
 
-#include "control_factory.h"
+#include "core/option_lists.h"
+#include "form1_actions.h"
 #include "form1_controls.h"
+#include "form1_record_binding.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTabBar>
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTabWidget>
-#include <QVBoxLayout>
 #include <utility>
 
 namespace ui {
@@ -23,61 +28,57 @@ constexpr int kClientHeight = 568;
 } // namespace
 
 Form1::Form1(const Form1Services& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services) {
+    : QMainWindow(parent), m_services(services),
+      m_form(core::Workspace{services.applicationFolder}, *services.prompter) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kForm1Title.toString());
     // Minimise and close, but no maximise: the window keeps the size it was built with.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    buildWindow();
-    setUpKeyboard();
-    connectComposerTriggers();
+    m_widgets.build(this);
     InitializeMainWindow();
     // Only now: filling the lists at start-up must not count as the seller's choice.
-    connectHeldValueHandlers();
+    connectForm1Actions({*this, m_widgets, m_form, m_services});
     keepLoadedSize();
     // The seller starts with the title, not on the tab bar that comes first in tab order.
-    m_TextBoxタイトル->setFocus();
+    m_widgets.m_TextBoxタイトル->setFocus();
 }
 
-void Form1::buildWindow() {
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("Form1Client"));
-    m_SSTab1 = createControlOf<QTabWidget>(u"SSTab1", central);
-    const auto captions = form1PageCaptions();
-    m_SSTab1->addTab(buildItemPage(), captions[0].toString());
-    m_SSTab1->addTab(buildPaymentPage(), captions[1].toString());
-    m_SSTab1->addTab(buildShippingPage(), captions[2].toString());
-    m_SSTab1->addTab(buildBasicPage(), captions[3].toString());
-    m_SSTab1->addTab(buildDesignPage(), captions[4].toString());
-    for (int page = 0; page < m_SSTab1->count(); ++page)
-        m_SSTab1->widget(page)->setObjectName(QStringLiteral("SSTab1Page%1").arg(page));
-
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
-    layout->addWidget(m_SSTab1, 1);
-    layout->addWidget(buildButtonRow());
-    setCentralWidget(central);
-    buildMenu();
+core::ListingRecord Form1::record() const {
+    return readRecord(m_widgets);
 }
 
-QWidget* Form1::buildButtonRow() {
-    auto* row = new QWidget;
-    m_ButtonPreview = createControlOf<QPushButton>(u"ButtonPreview", row);
-    m_Command1 = createControlOf<QPushButton>(u"Command1", row);
-    m_Command2 = createControlOf<QPushButton>(u"Command2", row);
-    m_ButtonEnd = createControlOf<QPushButton>(u"ButtonEnd", row);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
-    for (QPushButton* button : {m_ButtonPreview, m_Command1, m_Command2, m_ButtonEnd}) {
-        button->setMinimumWidth(100);
-        layout->addWidget(button);
-    }
-    connect(m_ButtonEnd, &QPushButton::clicked, this, &QWidget::close);
-    return row;
+void Form1::applyRecord(const core::ListingRecord& record) {
+    writeRecord(m_widgets, record, Fields::All);
+}
+
+void Form1::showPage(int page) {
+    m_widgets.m_SSTab1->setCurrentIndex(page);
+}
+
+// The start-up sequence that fills the window before it is shown.
+void Form1::InitializeMainWindow() {
+    m_form.held().clipboardBackup = QGuiApplication::clipboard()->text();
+    showPage(0);
+    core::ListingRecord restored = record();
+    m_form.restore(restored);
+    // Restored ticks count as the seller's clicks: the summaries show them at once.
+    m_form.composeSummaries(restored);
+    applyRecord(restored);
+    clearItemFields();
+    m_widgets.m_Combo都道府県->setPlaceholderText(core::kPrefecturePrompt.toString());
+    m_form.loadTables();
+    fillLists(m_widgets, m_form.lists());
+}
+
+void Form1::clearItemFields() {
+    m_widgets.m_TextBoxタイトル->clear();
+    m_widgets.m_TextBox商品説明->clear();
+    m_widgets.m_Label12->setText(QStringLiteral("あと30文字"));
+    m_widgets.m_TextBoxJAN->clear();
+    m_widgets.m_Label送料1->clear();
+    m_widgets.m_Label送料2->clear();
 }
 
 void Form1::keepLoadedSize() {
@@ -100,17 +101,25 @@ void Form1::showEvent(QShowEvent* event) {
         onWindowActivated();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    const bool tabControl = watched == m_SSTab1 || watched == m_SSTab1->tabBar();
-    if (tabControl && event->type() == QEvent::FocusIn && m_SSTab1->currentIndex() == 0)
-        refreshItemPageSummaries();
-    if (event->type() == QEvent::FocusOut) {
-        if (watched == m_TextBoxその他)
-            refreshPaymentSummary();
-        else if (watched == m_TextBoxその他の運送会社 || watched == m_TextBox送料一律)
-            refreshShippingSummary();
-    }
-    return QMainWindow::eventFilter(watched, event);
+void Form1::onWindowActivated() {
+    // A message box shown from here takes the activation away and gives it back while
+    // this call is still running.
+    if (m_applyingHeldValues)
+        return;
+    const QScopedValueRollback<bool> applying(m_applyingHeldValues, true);
+    core::ListingRecord applied = record();
+    const std::optional<platform::Error> failure = m_form.applyHeld(applied);
+    // What was applied before a failure stays applied.
+    writeRecord(m_widgets, applied, Fields::HeldOnly);
+    m_form.showApplyFailure(failure);
+    if (!failure)
+        QGuiApplication::clipboard()->setText(m_form.held().clipboardBackup);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Whatever may refuse the close (a running editor) decides here, before the save.
+    m_form.save(record());
+    QMainWindow::closeEvent(event);
 }
 
 } // namespace ui

@@ -1,34 +1,17 @@
 #pragma once
 
-#include "content/listing_form_apply.h"
-#include "content/shipping_rates.h"
-#include "core/held_selections.h"
+#include "content/listing_form_controller.h"
 #include "core/listing_record.h"
 #include "core/workspace.h"
+#include "form1_widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/prompter.h"
 
 #include <QMainWindow>
 #include <QStringList>
-#include <array>
-#include <optional>
-
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
 
 namespace ui {
-
-class SwatchLabel;
 
 // What the main window works with; owned by whoever creates the window.
 struct Form1Services {
@@ -38,7 +21,10 @@ struct Form1Services {
     platform::Clock* clock = nullptr;
 };
 
-// The main window: every field of the listing, the tabs, the button row and the menu.
+// The main window. Its controls are built by Form1Widgets, its state apart from them is
+// content::ListingFormController, and the seller's actions are connected group by group
+// in form1_actions.cpp; the window itself runs the start-up sequence, each activation and
+// the close, and moves values between the two through ListingRecord.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -49,242 +35,34 @@ public:
     // Puts every value of `record` into its widget without running the seller's click
     // handlers; record() reads back what was put in.
     void applyRecord(const core::ListingRecord& record);
+    // Shows page `page` of SSTab1 (0 "商品情報" … 4 "書式設定").
+    void showPage(int page);
 
-    const core::Workspace& workspace() const { return m_workspace; }
+    const core::Workspace& workspace() const { return m_form.workspace(); }
     // The clipboard's text as it was when the window was created.
-    const QString& clipboardBackup() const { return m_held.clipboardBackup; }
+    const QString& clipboardBackup() const { return m_form.held().clipboardBackup; }
     // The region list behind Combo都道府県: always core::kPrefectureCount entries.
-    const QStringList& prefectureTable() const { return m_prefectureTable; }
+    const QStringList& prefectureTable() const { return m_form.prefectureTable(); }
     // The link lines used by page assembly: always core::kLinkCount entries.
-    const QStringList& linkTable() const { return m_linkTable; }
-    const content::ShippingRateTable& shippingRates() const { return m_rates; }
+    const QStringList& linkTable() const { return m_form.linkTable(); }
+    const content::ShippingRateTable& shippingRates() const { return m_form.rates(); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Building the window (one file per page).
-    void buildWindow();
-    QWidget* buildItemPage();
-    QWidget* buildPaymentPage();
-    QWidget* buildShippingPage();
-    QWidget* buildBasicPage();
-    QWidget* buildDesignPage();
-    QWidget* buildButtonRow();
-    void buildMenu();
-    void setUpKeyboard();
+    void InitializeMainWindow();
+    void clearItemFields();
+    void onWindowActivated();
     void keepLoadedSize();
 
-    // The start-up sequence and its steps.
-    void InitializeMainWindow();
-    void restoreListingForm();
-    void clearItemFields();
-    void fillOptionLists();
-    void loadPrefectureList();
-    void fillFontLists();
-    void loadLinkTable();
-    void loadShippingRates();
-    void reportStartupFailure(const platform::Error& error, const QString& path);
-
-    // Recomposing the payment and shipping summaries.
-    void connectComposerTriggers();
-    void connectPaymentTriggers();
-    void connectShippingTriggers();
-    void refreshPaymentSummary();
-    void refreshShippingSummary();
-    void setMailBinFromElement(int element);
-    void refreshItemPageSummaries();
-
-    // The standing choices: restored at start, put back at each activation, kept in step
-    // with the seller's changes, and saved when the window closes.
-    void applyHeldValues(const core::ListingRecord& record);
-    content::FormLists formLists() const;
-    void onWindowActivated();
-    void reportApplyFailure(const platform::Error& failure);
-    void connectHeldValueHandlers();
-    void connectHeldListPositions();
-    void connectColourPickers();
-    void pickColour(SwatchLabel* swatch, QString& heldColour);
-    void saveListingForm();
-
     Form1Services m_services;
-    core::Workspace m_workspace;
-    core::HeldSelections m_held;
+    content::ListingFormController m_form;
+    Form1Widgets m_widgets;
     bool m_applyingHeldValues = false;
     bool m_shownOnce = false;
-    // The failure last shown by an activation; the same one is not shown again until an
-    // activation succeeds, so returning from its own message box cannot repeat it.
-    std::optional<int> m_shownApplyFailure;
-    QStringList m_prefectureTable;
-    QStringList m_linkTable;
-    content::ShippingRateTable m_rates;
-
-    QTabWidget* m_SSTab1 = nullptr;
-
-    // Page 0 "商品情報"
-    QGroupBox* m_Frame1 = nullptr;
-    QLabel* m_Label1 = nullptr;
-    QLineEdit* m_TextBoxタイトル = nullptr;
-    QLabel* m_Label12 = nullptr;
-    QPushButton* m_Command3 = nullptr;
-    QLineEdit* m_TextBoxJAN = nullptr;
-    QPushButton* m_CBJAN検索 = nullptr;
-    QGroupBox* m_Frame2 = nullptr;
-    QPlainTextEdit* m_TextBox商品説明 = nullptr;
-    QPushButton* m_Command定型文を挿入 = nullptr;
-    QPushButton* m_Command定型文を編集 = nullptr;
-    QPushButton* m_CommandButton6 = nullptr;
-    QGroupBox* m_Frame3 = nullptr;
-    QLabel* m_Label支払い方法 = nullptr;
-    QGroupBox* m_Frame4 = nullptr;
-    QLabel* m_Label4 = nullptr;
-    QComboBox* m_ComboBox商品サイズ = nullptr;
-    QLabel* m_Label5 = nullptr;
-    QComboBox* m_ComboBox商品重さ = nullptr;
-    // Element 0 is on page 2, element 1 on page 0; both stand for the same choice.
-    std::array<QCheckBox*, 2> m_CheckBoxクロネコメール便{};
-    QComboBox* m_ComboBoxクロネコメール便 = nullptr;
-    QCheckBox* m_CheckBox最安値 = nullptr;
-    QLabel* m_Label送料1 = nullptr;
-    QLabel* m_Label送料2 = nullptr;
-
-    // Page 1 "支払詳細"
-    QGroupBox* m_Frame6 = nullptr;
-    QPlainTextEdit* m_Text支払説明 = nullptr;
-    QCheckBox* m_Check支払いl説明 = nullptr;
-    QPushButton* m_CommandButton9 = nullptr;
-    QGroupBox* m_Frame5 = nullptr;
-    QCheckBox* m_CheckBoxかんたん決済 = nullptr;
-    QCheckBox* m_CheckBoxネットバンキング = nullptr;
-    QCheckBox* m_CheckBoxゆうちょ銀行 = nullptr;
-    QLineEdit* m_TextBoxゆうちょ記号 = nullptr;
-    QLineEdit* m_TextBoxゆうちょ番号 = nullptr;
-    QLabel* m_Label7 = nullptr;
-    QLabel* m_Label8 = nullptr;
-    QCheckBox* m_CheckBox銀行1 = nullptr;
-    QCheckBox* m_CheckBox銀行2 = nullptr;
-    QCheckBox* m_CheckBox銀行3 = nullptr;
-    QLineEdit* m_TextBox銀行名1 = nullptr;
-    QLineEdit* m_TextBox銀行名2 = nullptr;
-    QLineEdit* m_TextBox銀行名3 = nullptr;
-    QLineEdit* m_TextBox支店名1 = nullptr;
-    QLineEdit* m_TextBox支店名2 = nullptr;
-    QLineEdit* m_TextBox支店名3 = nullptr;
-    QLineEdit* m_TextBox口座番号1 = nullptr;
-    QLineEdit* m_TextBox口座番号2 = nullptr;
-    QLineEdit* m_TextBox口座番号3 = nullptr;
-    QLabel* m_Label9 = nullptr;
-    QLabel* m_Label10 = nullptr;
-    QLabel* m_Label11 = nullptr;
-    QCheckBox* m_CheckBox現金書留 = nullptr;
-    QCheckBox* m_CheckBox代金引換 = nullptr;
-    QLineEdit* m_TextBox代金引換 = nullptr;
-    QCheckBox* m_CheckBoxその他 = nullptr;
-    QLineEdit* m_TextBoxその他 = nullptr;
-
-    // Page 2 "発送詳細"
-    QGroupBox* m_Frame10 = nullptr;
-    QPlainTextEdit* m_Text発送注意事項 = nullptr;
-    QCheckBox* m_Check発送説明 = nullptr;
-    QPushButton* m_CommandButton15 = nullptr;
-    QGroupBox* m_Frame9 = nullptr;
-    QCheckBox* m_CheckBoxはこBOON = nullptr;
-    QCheckBox* m_CheckBox送料一律 = nullptr;
-    QLineEdit* m_TextBox送料一律 = nullptr;
-    QCheckBox* m_CheckBoxその他の運送会社 = nullptr;
-    QLineEdit* m_TextBoxその他の運送会社 = nullptr;
-    QGroupBox* m_Frame8 = nullptr;
-    QCheckBox* m_CheckBoxクロネコ宅急便 = nullptr;
-    QCheckBox* m_CheckBoxクロネコ宅急便持込割引 = nullptr;
-    QPushButton* m_CommandButton4 = nullptr;
-    QGroupBox* m_Frame7 = nullptr;
-    QCheckBox* m_CheckBox定形郵便 = nullptr;
-    QCheckBox* m_CheckBox定形外郵便 = nullptr;
-    QCheckBox* m_CheckBoxゆうメール = nullptr;
-    QCheckBox* m_CheckBoxミニレター = nullptr;
-    QCheckBox* m_CheckBoxレターパック350 = nullptr;
-    QCheckBox* m_CheckBoxレターパック500 = nullptr;
-    QCheckBox* m_CheckBoxゆうパック = nullptr;
-    QCheckBox* m_CheckBoxゆうパック持込割引 = nullptr;
-    QPushButton* m_CommandButton5 = nullptr;
-
-    // Page 3 "基本情報＆注意事項"
-    QGroupBox* m_Frame16 = nullptr;
-    QLabel* m_Label23 = nullptr;
-    QLineEdit* m_Textyahooid = nullptr;
-    QPushButton* m_CommandPass = nullptr;
-    QGroupBox* m_Frame17 = nullptr;
-    QComboBox* m_ComboMyBooth = nullptr;
-    QRadioButton* m_OptionBooth1 = nullptr;
-    QRadioButton* m_OptionBooth2 = nullptr;
-    QRadioButton* m_OptionBooth3 = nullptr;
-    QLabel* m_Image1 = nullptr;
-    QLabel* m_Image2 = nullptr;
-    QLabel* m_Label24 = nullptr;
-    QLineEdit* m_TextBoothUser = nullptr;
-    QGroupBox* m_Frame15 = nullptr;
-    QComboBox* m_Combo都道府県 = nullptr;
-    QGroupBox* m_Frame11 = nullptr;
-    QPlainTextEdit* m_Text注意事項 = nullptr;
-    QCheckBox* m_Check注意事項 = nullptr;
-    QPushButton* m_CommandButton18 = nullptr;
-
-    // Page 4 "書式設定"
-    QGroupBox* m_Frame14 = nullptr;
-    QLabel* m_Label16 = nullptr;
-    QLabel* m_Label17 = nullptr;
-    QLabel* m_Label18 = nullptr;
-    QLabel* m_Label19 = nullptr;
-    QLabel* m_Label20 = nullptr;
-    QLabel* m_Label21 = nullptr;
-    QLabel* m_Label22 = nullptr;
-    QComboBox* m_ComboTS1 = nullptr;
-    QComboBox* m_ComboTS2 = nullptr;
-    SwatchLabel* m_CommandT = nullptr;
-    QComboBox* m_ComboMS1 = nullptr;
-    QComboBox* m_ComboMS2 = nullptr;
-    SwatchLabel* m_CommandM = nullptr;
-    QComboBox* m_ComboSR1 = nullptr;
-    QComboBox* m_ComboSR2 = nullptr;
-    SwatchLabel* m_CommandSR = nullptr;
-    QGroupBox* m_Frame13 = nullptr;
-    QPushButton* m_CommandButton19 = nullptr;
-    QLabel* m_Label15 = nullptr;
-    QLabel* m_Label13 = nullptr;
-    QComboBox* m_ComboBox表示幅 = nullptr;
-    QLabel* m_Label14 = nullptr;
-    QComboBox* m_ComboBox表示位置 = nullptr;
-    QGroupBox* m_Frame12 = nullptr;
-    // Colour scheme n: option OptionButton<n>, name label L<n>1, swatches L<n>2 and L<n>3.
-    std::array<QRadioButton*, 10> m_OptionButton{};
-    std::array<QLabel*, 10> m_Ln1{};
-    std::array<SwatchLabel*, 10> m_Ln2{};
-    std::array<SwatchLabel*, 10> m_Ln3{};
-
-    // The button row below the tabs
-    QPushButton* m_ButtonPreview = nullptr;
-    QPushButton* m_Command1 = nullptr;
-    QPushButton* m_Command2 = nullptr;
-    QPushButton* m_ButtonEnd = nullptr;
-
-    // Menu bar
-    QMenu* m_mnuFile = nullptr;
-    QAction* m_mnuSOpen = nullptr;
-    QAction* m_mnuCOpen = nullptr;
-    QAction* m_mnuSaveSita = nullptr;
-    QAction* m_mnuSaveComp = nullptr;
-    QAction* m_mnurelease = nullptr;
-    QAction* m_mnuEnd = nullptr;
-    QMenu* m_mnusetting = nullptr;
-    QAction* m_mnuediter = nullptr;
-    QMenu* m_mnuyahoo = nullptr;
-    QAction* m_mnumypage = nullptr;
-    QMenu* m_mnuHelp = nullptr;
-    QAction* m_mnumanyu = nullptr;
-    QAction* m_mnuVersion = nullptr;
 };
 
 } // namespace ui

@@ -1,7 +1,7 @@
 // Page 3 "基本情報＆注意事項": the auction ID, the booth, the region and the notes.
 #include "booth_pictures.h"
 #include "control_factory.h"
-#include "form1.h"
+#include "form1_widgets.h"
 #include "frame_layouts.h"
 
 #include <QButtonGroup>
@@ -18,7 +18,7 @@
 
 namespace ui {
 
-QWidget* Form1::buildBasicPage() {
+QWidget* Form1Widgets::buildBasicPage() {
     auto* page = new QWidget;
 
     m_Frame16 = createControlOf<QGroupBox>(u"Frame16", page);

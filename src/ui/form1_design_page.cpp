@@ -1,7 +1,7 @@
 // Page 4 "書式設定": fonts, template and display, and the colour schemes.
 #include "control_factory.h"
 #include "core/colour_presets.h"
-#include "form1.h"
+#include "form1_widgets.h"
 #include "frame_layouts.h"
 #include "swatch_label.h"
 
@@ -32,7 +32,7 @@ QString schemeControlName(const char* prefix, int scheme, const char* suffix = "
 
 } // namespace
 
-QWidget* Form1::buildDesignPage() {
+QWidget* Form1Widgets::buildDesignPage() {
     auto* page = new QWidget;
 
     m_Frame14 = createControlOf<QGroupBox>(u"Frame14", page);
@@ -115,6 +115,9 @@ QWidget* Form1::buildDesignPage() {
         column->addWidget(m_OptionButton[n], 0, Qt::AlignHCenter);
         frame12->addLayout(column, int(cell) / kSchemesPerRow, int(cell) % kSchemesPerRow);
     }
+
+    m_L92 = m_Ln2[core::kUserPreset];
+    m_L93 = m_Ln3[core::kUserPreset];
 
     auto* fontAndTemplate = new QHBoxLayout;
     fontAndTemplate->addWidget(m_Frame14, 3);

@@ -1,6 +1,6 @@
 // Page 0 "商品情報": title, description and the payment and shipping summaries.
 #include "control_factory.h"
-#include "form1.h"
+#include "form1_widgets.h"
 #include "frame_layouts.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 
 namespace ui {
 
-QWidget* Form1::buildItemPage() {
+QWidget* Form1Widgets::buildItemPage() {
     auto* page = new QWidget;
 
     m_Frame1 = createControlOf<QGroupBox>(u"Frame1", page);

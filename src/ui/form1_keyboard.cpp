@@ -1,7 +1,7 @@
 // Keyboard use of the main window: the Tab order, option groups entered at their chosen
 // option, and the colour swatches that act as buttons.
-#include "form1.h"
 #include "form1_keyboard_order.h"
+#include "form1_widgets.h"
 #include "swatch_label.h"
 
 #include <QAbstractButton>
@@ -26,21 +26,21 @@ void keepTabStopOnChosenOption(QButtonGroup* group) {
 
 } // namespace
 
-void Form1::setUpKeyboard() {
+void Form1Widgets::setUpKeyboard(QWidget* window) {
     for (QStringView name : form1ColourPickers())
-        findChild<SwatchLabel*>(name.toString())->setClickable(true);
+        window->findChild<SwatchLabel*>(name.toString())->setClickable(true);
 
-    for (QButtonGroup* group : findChildren<QButtonGroup*>())
+    for (QButtonGroup* group : window->findChildren<QButtonGroup*>())
         keepTabStopOnChosenOption(group);
 
     // Widgets join the focus chain as they are made, page by page; the order is set here
     // once instead, so it does not depend on how the pages happen to be built.
     QWidget* previous = nullptr;
     for (QStringView name : form1TabOrder()) {
-        QWidget* control = findChild<QWidget*>(name.toString());
+        QWidget* control = window->findChild<QWidget*>(name.toString());
         Q_ASSERT(control != nullptr);
         if (previous != nullptr)
-            setTabOrder(previous, control);
+            QWidget::setTabOrder(previous, control);
         previous = control;
     }
 }

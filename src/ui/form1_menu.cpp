@@ -1,6 +1,6 @@
 // The menu bar. Entries whose actions come later exist already and do nothing yet.
-#include "form1.h"
 #include "form1_controls.h"
+#include "form1_widgets.h"
 
 #include <QAction>
 #include <QMenu>
@@ -30,8 +30,7 @@ QAction* addItem(QMenu* menu, QStringView name) {
 
 } // namespace
 
-void Form1::buildMenu() {
-    QMenuBar* bar = menuBar();
+void Form1Widgets::buildMenu(QMenuBar* bar) {
     m_mnuFile = addMenu(bar, u"mnuFile");
     m_mnuSOpen = addItem(m_mnuFile, u"mnuSOpen");
     m_mnuCOpen = addItem(m_mnuFile, u"mnuCOpen");
@@ -42,7 +41,6 @@ void Form1::buildMenu() {
     m_mnurelease = addItem(m_mnuFile, u"mnurelease");
     addItem(m_mnuFile, u"mnuline3");
     m_mnuEnd = addItem(m_mnuFile, u"mnuEnd");
-    connect(m_mnuEnd, &QAction::triggered, this, &QWidget::close);
 
     m_mnusetting = addMenu(bar, u"mnusetting");
     m_mnuediter = addItem(m_mnusetting, u"mnuediter");

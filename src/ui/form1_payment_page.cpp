@@ -1,6 +1,6 @@
 // Page 1 "支払詳細": the payment explanation and the payment methods.
 #include "control_factory.h"
-#include "form1.h"
+#include "form1_widgets.h"
 #include "frame_layouts.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 
 namespace ui {
 
-QWidget* Form1::buildPaymentPage() {
+QWidget* Form1Widgets::buildPaymentPage() {
     auto* page = new QWidget;
 
     m_Frame6 = createControlOf<QGroupBox>(u"Frame6", page);

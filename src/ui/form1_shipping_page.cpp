@@ -1,6 +1,6 @@
 // Page 2 "発送詳細": the shipping explanation and the shipping methods offered.
 #include "control_factory.h"
-#include "form1.h"
+#include "form1_widgets.h"
 #include "frame_layouts.h"
 
 #include <QCheckBox>
@@ -13,7 +13,7 @@
 
 namespace ui {
 
-QWidget* Form1::buildShippingPage() {
+QWidget* Form1Widgets::buildShippingPage() {
     auto* page = new QWidget;
 
     m_Frame10 = createControlOf<QGroupBox>(u"Frame10", page);

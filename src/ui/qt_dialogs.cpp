@@ -17,14 +17,6 @@ QString toQtFileFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-QColor toQColor(platform::ColourValue colour) {
-    return QColor(platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour));
-}
-
-platform::ColourValue fromQColor(const QColor& colour) {
-    return platform::colourFromRgb(colour.red(), colour.green(), colour.blue());
-}
-
 std::optional<QString> QtDialogs::openFile(const QString& title, const QString& folder,
                                            const QString& filter) {
     const QString path =

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
-
-#include <QColor>
+#include "qt_colour.h"
 
 class QWidget;
 
@@ -25,8 +24,5 @@ private:
 // "Description|*.a|Other|*.b;*.c" as Qt's "Description (*.a);;Other (*.b *.c)"; a filter
 // already in Qt's form is kept.
 QString toQtFileFilter(const QString& filter);
-
-QColor toQColor(platform::ColourValue colour);
-platform::ColourValue fromQColor(const QColor& colour);
 
 } // namespace ui

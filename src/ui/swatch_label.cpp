@@ -1,6 +1,7 @@
 #include "swatch_label.h"
 
 #include "accessible_interfaces.h"
+#include "qt_colour.h"
 
 #include <QAccessible>
 #include <QColor>
@@ -11,14 +12,6 @@
 #include <QPen>
 
 namespace ui {
-
-namespace {
-
-QColor toQColor(platform::ColourValue colour) {
-    return QColor(platform::redOf(colour), platform::greenOf(colour), platform::blueOf(colour));
-}
-
-} // namespace
 
 SwatchLabel::SwatchLabel(Paints paints, QWidget* parent) : QLabel(parent), m_paints(paints) {
     installAccessibleInterfaces();

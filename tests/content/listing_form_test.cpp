@@ -1,10 +1,12 @@
 #include "content/listing_form_apply.h"
 #include "content/listing_form_restore.h"
 #include "content/listing_form_save.h"
+#include "content/profile_bindings.h"
 #include "scripted_prompter.h"
 #include "temp_app_folder.h"
 
 #include <QDir>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,31 +17,27 @@ using namespace Qt::StringLiterals;
 using core::ListingRecord;
 using R = ListingRecord;
 
-// Every check box the form keeps, the four ticked on a first run first; every text, list and
-// colour it keeps.
-// clang-format off
-const std::vector<core::CheckValue R::*> kChecks = {
-    &R::CheckBoxかんたん決済, &R::Check発送説明, &R::CheckBoxゆうパック, &R::CheckBoxクロネコ宅急便,
-    &R::CheckBoxクロネコメール便, &R::CheckBox最安値, &R::CheckBoxネットバンキング,
-    &R::CheckBoxゆうちょ銀行, &R::CheckBox銀行1, &R::CheckBox銀行2, &R::CheckBox銀行3,
-    &R::CheckBox現金書留, &R::CheckBox代金引換, &R::CheckBoxその他, &R::Check支払いl説明,
-    &R::CheckBox定形郵便, &R::CheckBox定形外郵便, &R::CheckBoxゆうメール, &R::CheckBoxミニレター,
-    &R::CheckBoxレターパック350, &R::CheckBoxレターパック500, &R::CheckBoxゆうパック持込割引,
-    &R::CheckBoxクロネコ宅急便持込割引, &R::CheckBoxはこBOON, &R::CheckBox送料一律,
-    &R::CheckBoxその他の運送会社, &R::Check注意事項};
-const std::vector<QString R::*> kTexts = {
-    &R::TextBoxゆうちょ記号, &R::TextBoxゆうちょ番号, &R::TextBox銀行名1, &R::TextBox銀行名2,
-    &R::TextBox銀行名3, &R::TextBox支店名1, &R::TextBox支店名2, &R::TextBox支店名3,
-    &R::TextBox口座番号1, &R::TextBox口座番号2, &R::TextBox口座番号3, &R::TextBox代金引換,
-    &R::TextBoxその他, &R::TextBoxその他の運送会社, &R::TextBox送料一律, &R::Textyahooid,
-    &R::TextBoothUser};
-const std::vector<core::ComboValue R::*> kCombos = {
-    &R::ComboBox商品サイズ, &R::ComboBox商品重さ, &R::ComboBoxクロネコメール便, &R::Combo都道府県,
-    &R::ComboMyBooth, &R::ComboBox表示幅, &R::ComboBox表示位置, &R::ComboTS1, &R::ComboTS2,
-    &R::ComboMS1, &R::ComboMS2, &R::ComboSR1, &R::ComboSR2};
-const std::vector<platform::ColourValue R::*> kColours = {
-    &R::L92, &R::L93, &R::CommandT, &R::CommandM, &R::CommandSR};
-// clang-format on
+// The record's fields the profile files keep, of one kind, in the order of the files.
+template <typename Field> std::vector<Field> keptFields() {
+    std::vector<Field> fields;
+    for (const content::ProfileBinding& binding : content::profileBindings()) {
+        if (const auto* field = std::get_if<Field>(&binding.record))
+            fields.push_back(*field);
+    }
+    return fields;
+}
+const auto kChecks = keptFields<core::CheckValue R::*>();
+const auto kTexts = keptFields<QString R::*>();
+const auto kCombos = keptFields<core::ComboValue R::*>();
+const auto kColours = keptFields<platform::ColourValue R::*>();
+// The boxes ticked on a first run.
+const std::vector<core::CheckValue R::*> kFirstRunTicks = {
+    &R::CheckBoxかんたん決済, &R::Check発送説明, &R::CheckBoxゆうパック,
+    &R::CheckBoxクロネコ宅急便};
+
+bool tickedAtFirstRun(core::CheckValue R::*box) {
+    return std::find(kFirstRunTicks.begin(), kFirstRunTicks.end(), box) != kFirstRunTicks.end();
+}
 
 const QString kPayment = u"落札価格 + 送料 がお支払い金額となります。"_s;
 const QString kShipping = u"配送時の事故等については当方は一切責任を負えません。"_s;
@@ -56,9 +54,9 @@ class ListingForm : public ::testing::Test {
 protected:
     void SetUp() override {
         QDir().mkpath(m_app.path(u"ini"_s)); // made by the workspace before the files
-        profile::CreateDefaultAuctionIni(m_profiles);
-        profile::CreateDefaultSettingIni(m_profiles);
-        profile::CreateDefaultBasicIni(m_profiles);
+        content::CreateDefaultAuctionIni(m_profiles);
+        content::CreateDefaultSettingIni(m_profiles);
+        content::CreateDefaultBasicIni(m_profiles);
         m_app.writeLines(u"text/支払い説明.txt"_s, {kPayment});
         m_app.writeLines(u"text/発送説明.txt"_s, {kShipping});
         m_app.writeLines(u"text/注意事項.txt"_s, {kNotes});
@@ -69,9 +67,7 @@ protected:
         m_held.colourPreset = m_held.boothOption = 99;
         m_held.userMainColour = m_held.templateName = u"-"_s;
     }
-    void restore() {
-        content::RestoreListingForm(m_profiles, m_app.path(), m_record, m_held, m_prompter);
-    }
+    void restore() { content::RestoreListingForm({m_app.path()}, m_record, m_held, m_prompter); }
     std::optional<platform::Error> apply() {
         return content::ApplyHeldSelections(m_held, formLists(), {}, m_record);
     }
@@ -87,8 +83,9 @@ TEST_F(ListingForm, FirstRunFilesGiveTheFirstRunForm) {
     m_held.clipboardBackup = u"seller's own"_s;
     restore();
     ASSERT_EQ(m_prompter.texts, QStringList{});
+    ASSERT_EQ(kChecks.size(), 27u);
     for (std::size_t i = 0; i < kChecks.size(); ++i)
-        EXPECT_EQ(m_record.*kChecks[i], i < 4 ? 1 : 0) << "check " << i;
+        EXPECT_EQ(m_record.*kChecks[i], tickedAtFirstRun(kChecks[i]) ? 1 : 0) << "check " << i;
     EXPECT_EQ(m_record.Text支払説明, kPayment + u"\r\n"_s);
     EXPECT_EQ(m_record.Text発送注意事項, kShipping + u"\r\n"_s);
     EXPECT_EQ(m_record.Text注意事項, kNotes + u"\r\n"_s);
@@ -109,7 +106,7 @@ TEST_F(ListingForm, FirstRunFilesGiveTheFirstRunForm) {
 TEST_F(ListingForm, WhatIsSavedComesBackOnTheNextStart) {
     ListingRecord saved;
     for (std::size_t i = 0; i < kChecks.size(); ++i)
-        saved.*kChecks[i] = i < 4 ? 0 : 1;
+        saved.*kChecks[i] = tickedAtFirstRun(kChecks[i]) ? 0 : 1;
     for (std::size_t i = 0; i < kTexts.size(); ++i)
         saved.*kTexts[i] = u"値%1"_s.arg(i);
     const content::FormLists lists = formLists();
@@ -118,6 +115,7 @@ TEST_F(ListingForm, WhatIsSavedComesBackOnTheNextStart) {
         &lists.boothDisplays, &lists.displayWidths, &lists.displayPositions, &lists.titleStyles,
         &lists.titleSizes,    &lists.headingStyles, &lists.headingSizes,     &lists.textStyles,
         &lists.textSizes};
+    ASSERT_EQ(kCombos.size(), std::size(items));
     for (std::size_t i = 0; i < kCombos.size(); ++i) // the last item, except where first run has it
         saved.*kCombos[i] = {items[i]->last(), int(items[i]->size()) - 1};
     saved.Combo都道府県 = {u"県47"_s, 46};
@@ -129,7 +127,7 @@ TEST_F(ListingForm, WhatIsSavedComesBackOnTheNextStart) {
     held.boothOption = 3;
     held.templateName = u"temp3.tmpl"_s;
 
-    ASSERT_EQ(content::SaveListingForm(m_profiles, saved, held), std::nullopt);
+    ASSERT_EQ(content::SaveListingForm({m_app.path()}, saved, held), std::nullopt);
     restore();
     ASSERT_EQ(apply(), std::nullopt);
 
@@ -321,7 +319,7 @@ TEST_F(ListingForm, SaveStopsAtTheFirstFailingWrite) {
     // A folder where basic.ini should be: its first write fails, before setting.ini's.
     ASSERT_TRUE(QFile::remove(m_app.path(u"ini/basic.ini"_s)));
     ASSERT_TRUE(QDir().mkdir(m_app.path(u"ini/basic.ini"_s)));
-    const auto error = content::SaveListingForm(m_profiles, record, held);
+    const auto error = content::SaveListingForm({m_app.path()}, record, held);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->number(), platform::ErrorNumber::PathFileAccessError);
     EXPECT_EQ(m_profiles.ReadAuctionIni(u"Section発送"_s, u"最安値onoff"_s, false), u"1"_s);

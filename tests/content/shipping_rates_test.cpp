@@ -48,7 +48,7 @@ TEST_P(RateFile, FilesRowsByKindUpToAFailure) {
     TempAppFolder app;
     app.writeLines(kRateFile, GetParam().lines);
     ShippingRateTable table;
-    const auto failure = content::LoadShippingRates(app.path(), table);
+    const auto failure = content::LoadShippingRates({app.path()}, table);
     EXPECT_EQ(failure ? std::optional<int>(failure->number()) : std::nullopt, GetParam().error);
     EXPECT_EQ(countsOf(table), GetParam().counts);
 }
@@ -101,7 +101,7 @@ TEST(LoadShippingRates, KeepsOnlyTheNumbersOfEachKind) {
     TempAppFolder app;
     app.writeLines(kRateFile, firstRunRateLines());
     ShippingRateTable table;
-    ASSERT_FALSE(content::LoadShippingRates(app.path(), table));
+    ASSERT_FALSE(content::LoadShippingRates({app.path()}, table));
     EXPECT_EQ(table.nonStandardLetter.rows[7], (RateRow{4000, 1150, 0}));
     EXPECT_EQ(table.takkyubin.rows[5], (RateRow{25000, 0, 160}));
     EXPECT_EQ(table.yuPack.rows[6], (RateRow{0, 0, 170}));
@@ -115,7 +115,7 @@ TEST(LoadShippingRates, MissingFileLeavesNoRows) {
     ShippingRateTable table;
     table.bookPost.count = 3;
     try {
-        content::LoadShippingRates(app.path(), table);
+        content::LoadShippingRates({app.path()}, table);
         FAIL() << "no error for a missing file";
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);

@@ -53,8 +53,8 @@ TEST_P(FixedTableFile, FillsTheTableAndReportsAnExtraPiece) {
     }
 }
 
-const auto readRegions = [](const QString& folder) { return core::readPrefectureTable(folder); };
-const auto readLinks = [](const QString& folder) { return core::readLinkTable(folder); };
+const auto readRegions = [](const QString& folder) { return core::readPrefectureTable({folder}); };
+const auto readLinks = [](const QString& folder) { return core::readLinkTable({folder}); };
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, FixedTableFile,
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FixedTable, CommasSplitEntriesLikeLineEnds) {
     TempAppFolder app;
     app.writeLines(u"text/都道府県.txt"_s, {u"北海道,青森県"_s, u"\"岩手県\""_s});
-    const core::FixedTable table = core::readPrefectureTable(app.path());
+    const core::FixedTable table = core::readPrefectureTable({app.path()});
     EXPECT_EQ(table.entries.mid(0, 4),
               (QStringList{u"北海道"_s, u"青森県"_s, u"岩手県"_s, QString()}));
 }
@@ -87,7 +87,7 @@ TEST(FixedTable, MissingFileIsFileNotFound) {
     TempAppFolder app;
     app.writeLines(u"text/other.txt"_s, {});
     try {
-        core::readLinkTable(app.path());
+        core::readLinkTable({app.path()});
         FAIL() << "no error for a missing file";
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.number(), platform::ErrorNumber::FileNotFound);

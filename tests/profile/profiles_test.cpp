@@ -162,13 +162,13 @@ TEST_F(ProfilesTest, EachReadUsesItsOwnFile) {
 TEST_F(ProfilesTest, BatchWritesReachTheFilesOnlyAtTheCommit) {
     m_app.writeLines(u"ini/auction.ini"_s, {u"; kept"_s, u"[s]"_s, u"a=old"_s});
     const QByteArray before = m_app.readBytes(u"ini/auction.ini"_s);
-    m_profiles.beginBatch();
+    profile::ProfileBatch batch(m_profiles);
     m_profiles.WriteAuctionIni(u"s"_s, u"a"_s, u"new"_s);
     m_profiles.WriteAuctionIni(u"Section発送"_s, u"b"_s, u" 1 "_s);
     m_profiles.WriteSettingIni(u"color"_s, u"main"_s, u"4"_s);
     EXPECT_EQ(m_app.readBytes(u"ini/auction.ini"_s), before);
     EXPECT_EQ(m_profiles.ReadAuctionIni(u"s"_s, u"a"_s, false), u"new"_s);
-    m_profiles.commitBatch();
+    batch.commit();
     EXPECT_EQ(m_app.readBytes(u"ini/auction.ini"_s),
               cp932Lines({u"; kept"_s, u"[s]"_s, u"a=new"_s, u"[Section発送]"_s, u"b=1"_s}));
     EXPECT_EQ(m_app.readBytes(u"ini/setting.ini"_s), cp932Lines({u"[color]"_s, u"main=4"_s}));
@@ -187,10 +187,11 @@ TEST_F(ProfilesTest, BatchThatOnlyReadsReplacesNoFile) {
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(past, QFileDevice::FileModificationTime));
     }
-    m_profiles.beginBatch();
-    EXPECT_EQ(m_profiles.ReadSettingIni(u"color"_s, u"main"_s), u"4"_s);
-    EXPECT_EQ(m_profiles.ReadAuctionIni(u"missing"_s, u"key"_s, true), u"0"_s);
-    m_profiles.commitBatch();
+    {
+        const profile::ProfileBatch batch(m_profiles);
+        EXPECT_EQ(m_profiles.ReadSettingIni(u"color"_s, u"main"_s), u"4"_s);
+        EXPECT_EQ(m_profiles.ReadAuctionIni(u"missing"_s, u"key"_s, true), u"0"_s);
+    }
     EXPECT_EQ(QFileInfo(path).lastModified(), past);
     EXPECT_FALSE(QFileInfo::exists(m_app.path(u"ini/auction.ini"_s)));
 }

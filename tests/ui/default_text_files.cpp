@@ -1,7 +1,7 @@
 #include "default_text_files.h"
 
+#include "content/profile_bindings.h"
 #include "platform/text_file.h"
-#include "profile/profiles.h"
 
 #include <QDir>
 
@@ -79,7 +79,7 @@ void writeDefaultTextFiles(const QString& applicationFolder) {
 void writeFirstRunProfiles(const QString& applicationFolder) {
     QDir(applicationFolder).mkpath(u"ini"_s);
     const profile::Profiles profiles(applicationFolder);
-    profile::CreateDefaultAuctionIni(profiles);
-    profile::CreateDefaultSettingIni(profiles);
-    profile::CreateDefaultBasicIni(profiles);
+    content::CreateDefaultAuctionIni(profiles);
+    content::CreateDefaultSettingIni(profiles);
+    content::CreateDefaultBasicIni(profiles);
 }

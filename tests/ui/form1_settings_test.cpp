@@ -3,6 +3,7 @@
 #include "form1_fixture.h"
 #include "profile/profiles.h"
 #include "scripted_dialogs.h"
+#include "ui/form1_record_binding.h"
 #include "ui/swatch_label.h"
 
 #include <QAbstractButton>
@@ -140,6 +141,47 @@ std::string shownValues(const QWidget& window) {
     // One line each, in a fixed order, so a failure shows the lines that differ.
     values.sort();
     return values.join(u'\n').toStdString();
+}
+
+// Opening a saved listing puts all of its values in with applyRecord(); putting back what
+// record() read must then leave every control as it was.
+TEST_F(Form1Settings, ApplyingWhatTheWindowReadsChangesNoControl) {
+    openWindow();
+    const core::ListingRecord firstRun = m_form->record();
+    core::ListingRecord changed = firstRun;
+    int n = 0;
+    for (const auto& b : ui::checkBindings())
+        changed.*b.value = firstRun.*b.value == 1 ? 0 : 1;
+    for (const auto& b : ui::textBindings())
+        changed.*b.value = u"値%1"_s.arg(n++);
+    for (const auto& b : ui::multiLineBindings())
+        changed.*b.value = u"一行目%1\r\n二行目"_s.arg(n++);
+    for (const auto& b : ui::displayBindings())
+        changed.*b.value = u"表示%1"_s.arg(n++);
+    for (const auto& b : ui::colourBindings())
+        changed.*b.value = platform::ColourValue(0x102030 + n++);
+    for (const auto& b : ui::comboBindings())
+        (changed.*b.value).position = (firstRun.*b.value).position == 1 ? 0 : 1;
+    changed.CheckBoxクロネコメール便 = 1;
+    changed.colourPreset = 7;
+    changed.OptionBooth1 = false;
+    changed.OptionBooth3 = true;
+
+    m_form->applyRecord(changed);
+    const core::ListingRecord applied = m_form->record();
+    core::ListingRecord expected = changed;
+    for (const auto& b : ui::comboBindings()) {
+        // The list gives the text of the chosen item.
+        EXPECT_NE(applied.*b.value, firstRun.*b.value);
+        expected.*b.value = applied.*b.value;
+    }
+    EXPECT_EQ(applied, expected);
+    EXPECT_TRUE(child<QCheckBox>(u"CheckBoxクロネコメール便_1"_s)->isChecked());
+
+    const std::string before = shownValues(*m_form);
+    m_form->applyRecord(applied);
+    EXPECT_EQ(shownValues(*m_form), before);
+    EXPECT_EQ(m_form->record(), applied);
 }
 
 struct StoredLine {

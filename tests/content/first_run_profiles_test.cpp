@@ -1,4 +1,4 @@
-#include "profile/profiles.h"
+#include "content/profile_bindings.h"
 #include "temp_app_folder.h"
 
 #include <QDir>
@@ -100,11 +100,11 @@ TEST_P(FirstRun, WritesTheCompleteDefaultFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, FirstRun,
-    ::testing::Values(FirstRunCase{"Auction", &profile::CreateDefaultAuctionIni,
+    ::testing::Values(FirstRunCase{"Auction", &content::CreateDefaultAuctionIni,
                                    u"ini/auction.ini"_s, kAuctionIni},
-                      FirstRunCase{"Setting", &profile::CreateDefaultSettingIni,
+                      FirstRunCase{"Setting", &content::CreateDefaultSettingIni,
                                    u"ini/setting.ini"_s, kSettingIni},
-                      FirstRunCase{"Basic", &profile::CreateDefaultBasicIni, u"ini/basic.ini"_s,
+                      FirstRunCase{"Basic", &content::CreateDefaultBasicIni, u"ini/basic.ini"_s,
                                    kBasicIni}),
     [](const auto& info) { return info.param.name; });
 
@@ -112,7 +112,7 @@ TEST(FirstRunAuctionIni, ReadsBackAsTheListingFormsStartingChoices) {
     TempAppFolder app;
     QDir().mkpath(app.path(u"ini"_s));
     const Profiles profiles(app.path());
-    profile::CreateDefaultAuctionIni(profiles);
+    content::CreateDefaultAuctionIni(profiles);
     // Not written at first run, so it reads as off.
     EXPECT_EQ(profiles.ReadAuctionIni(u"Section発送"_s, u"はこBOONonoff"_s, true), u"0"_s);
     EXPECT_EQ(profiles.ReadAuctionIni(u"Section発送"_s, u"setumeionoff"_s, true), u"1"_s);

@@ -1,0 +1,101 @@
+// Backup and restore of workspaces of 1,000 and 10,000 listings (three files each, plus the
+// index and the fixed files). Each benchmark also runs once in a child process to report how
+// far its resident memory grew: files are streamed one block at a time, so that growth must
+// not follow the number of listings beyond the archive's own directory of names.
+#include "backup/backup.h"
+#include "sample_workspace.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+struct FixedClock : platform::Clock {
+    QDateTime now() const override { return QDateTime(QDate(2024, 1, 5), QTime(9, 30)); }
+};
+
+// A workspace of `listings` listings and its backup, made once per size.
+struct Sample {
+    QTemporaryDir dir;
+    QString workspace() const { return dir.path() + u"/workspace"_s; }
+    QString archive() const { return dir.path() + u"/backup.zip"_s; }
+    QString restored() const { return dir.path() + u"/restored"_s; }
+};
+
+const Sample& sampleOf(int listings) {
+    static std::map<int, std::unique_ptr<Sample>> made;
+    std::unique_ptr<Sample>& sample = made[listings];
+    if (!sample) {
+        sample = std::make_unique<Sample>();
+        writeSampleWorkspace(sample->workspace(), listings);
+        backup::createBackup(sample->workspace(), sample->archive(), FixedClock());
+        QDir().mkpath(sample->restored());
+    }
+    return *sample;
+}
+
+void backUp(const Sample& sample) {
+    backup::createBackup(sample.workspace(), sample.dir.path() + u"/timed.zip"_s, FixedClock());
+}
+
+// Over a workspace that already holds the same listings, as when a seller goes back to a
+// backup: unpack, back up the current workspace, swap. The automatic backups are removed
+// afterwards so that every run does the same work.
+void restore(const Sample& sample) {
+    backup::restoreBackup(sample.archive(), sample.restored(), FixedClock());
+    QDir(sample.restored() + u"/backup"_s).removeRecursively();
+}
+
+// How many kB the resident set grows while `work` runs once, in a child so that no earlier
+// run's peak hides it.
+template <typename Work> long peakGrowthKb(Work work) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        rusage before{}, after{};
+        ::getrusage(RUSAGE_SELF, &before);
+        work();
+        ::getrusage(RUSAGE_SELF, &after);
+        const long growth = after.ru_maxrss - before.ru_maxrss;
+        (void)!::write(channel[1], &growth, sizeof growth);
+        ::_exit(0);
+    }
+    long growth = -1;
+    (void)!::read(channel[0], &growth, sizeof growth);
+    ::waitpid(child, nullptr, 0);
+    ::close(channel[0]);
+    ::close(channel[1]);
+    return growth;
+}
+
+void BM_Backup(benchmark::State& state) {
+    const Sample& sample = sampleOf(int(state.range(0)));
+    for (auto _ : state)
+        backUp(sample);
+    state.counters["peak_growth_kB"] = double(peakGrowthKb([&] { backUp(sample); }));
+}
+
+void BM_Restore(benchmark::State& state) {
+    const Sample& sample = sampleOf(int(state.range(0)));
+    restore(sample); // the first restore fills the empty folder
+    for (auto _ : state)
+        restore(sample);
+    state.counters["peak_growth_kB"] = double(peakGrowthKb([&] { restore(sample); }));
+}
+
+BENCHMARK(BM_Backup)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Restore)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,103 @@
+#include "phrase_editing.h"
+
+#include "phrase_file.h"
+#include "platform/error.h"
+#include "profile/profiles.h"
+
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <algorithm>
+#include <utility>
+
+namespace aids {
+
+bool CopyFileTextToClipboard(const QString& path, Clipboard& clipboard,
+                             platform::Prompter& prompter) {
+    const std::optional<QString> text = loadPhraseFile(path, prompter);
+    if (!text)
+        return false;
+    clipboard.setText(*text);
+    return true;
+}
+
+QString InsertClipboardAtCaret(const QString& text, qsizetype caret, const QString& clipboardText) {
+    caret = std::clamp<qsizetype>(caret, 0, text.size());
+    return text.left(caret) + clipboardText + text.mid(caret);
+}
+
+PhraseEditing::PhraseEditing(PhraseServices services)
+    : m_services(std::move(services)), m_workspace{m_services.applicationFolder} {}
+
+bool PhraseEditing::mayCloseMainWindow() const {
+    return editorIsFree();
+}
+
+bool PhraseEditing::editorIsFree() const {
+    if (!m_editorRunning)
+        return true;
+    m_services.prompter->inform(kEditorRunningMessage.toString());
+    return false;
+}
+
+CaretText PhraseEditing::InsertStockPhrase(const CaretText& description, QString& clipboardBackup) {
+    Clipboard& clipboard = *m_services.clipboard;
+    clipboardBackup = clipboard.text();
+    CaretText result = description;
+    if (CopyFileTextToClipboard(m_workspace.path(core::Workspace::StockPhraseFile), clipboard,
+                                *m_services.prompter)) {
+        // A text box holds its line breaks as LF, so the file's CR LF go in as LF and the
+        // caret lands right after the phrases.
+        static const QRegularExpression lineEnd(QStringLiteral("\r\n?"));
+        const QString phrase = clipboard.text().replace(lineEnd, QStringLiteral("\n"));
+        result.caret = std::clamp<qsizetype>(description.caret, 0, description.text.size());
+        result.text = InsertClipboardAtCaret(description.text, result.caret, phrase);
+        result.caret += phrase.size();
+    }
+    clipboard.setText(clipboardBackup);
+    return result;
+}
+
+void PhraseEditing::EditStockPhrases() {
+    // The phrases are read at each insertion, so nothing is reloaded afterwards.
+    editAndWait(core::Workspace::StockPhraseFile, u"Command定型文を編集");
+}
+
+std::optional<QString> PhraseEditing::EditExplanation(const ExplanationFile& explanation) {
+    if (!editAndWait(explanation.file, explanation.tag))
+        return std::nullopt;
+    Clipboard& clipboard = *m_services.clipboard;
+    // The clipboard keeps the text; the main window's next activation puts the seller's back.
+    if (!CopyFileTextToClipboard(m_workspace.path(explanation.file), clipboard,
+                                 *m_services.prompter))
+        return QString();
+    return clipboard.text();
+}
+
+bool PhraseEditing::editAndWait(QStringView relative, QStringView tag) {
+    if (!editorIsFree())
+        return false;
+    try {
+        const profile::Profiles profiles(m_services.applicationFolder);
+        const std::unique_ptr<EditorSession> session = StartEditor(
+            m_workspace.path(relative), profiles, *m_services.launcher, *m_services.prompter);
+        WaitForEditor(*session);
+        return true;
+    } catch (const platform::Error& error) {
+        m_services.prompter->inform(error.report(tag.toString()));
+        return false;
+    }
+}
+
+void PhraseEditing::WaitForEditor(EditorSession& session) {
+    const QScopedValueRollback<bool> running(m_editorRunning, true);
+    // The session can only end from an event, so it cannot end unseen between the check
+    // and the loop.
+    if (session.hasEnded())
+        return;
+    QEventLoop loop;
+    QObject::connect(&session, &EditorSession::ended, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace aids

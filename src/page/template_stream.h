@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string>
+
+// Page assembly streams: a template of any length is read and its page written holding one
+// piece and one block of the file at a time. Failures throw platform::Error.
+namespace page {
+
+// Reads a CP932 file piece by piece by the rules of core::PieceReader: a comma or a line end
+// ends a piece, blanks before a piece are skipped, a piece starting with a double quotation
+// mark runs to the next one without the marks and the rest up to the separator is dropped.
+class TemplatePieces {
+public:
+    // Opens the file (53 when it is missing, 76 when its folder is).
+    explicit TemplatePieces(const QString& path, qsizetype blockSize = 64 * 1024);
+    ~TemplatePieces();
+    TemplatePieces(const TemplatePieces&) = delete;
+    TemplatePieces& operator=(const TemplatePieces&) = delete;
+
+    // The next piece, or nothing once the file is exhausted.
+    std::optional<QString> next();
+
+private:
+    // Whether m_text[m_position] exists, reading on as far as needed. Reading on may drop
+    // the text before m_pieceStart and so move m_position.
+    bool more() { return m_position < m_text.size() || readMore(); }
+    bool readMore();
+    bool decodeMore();
+
+    QString m_path;
+    int m_fd;
+    qsizetype m_blockSize;
+    bool m_fileEnd = false;
+    QByteArray m_undecoded; // read, but possibly ending inside a double-byte character
+    QString m_text;         // decoded; what lies before m_pieceStart is no longer needed
+    qsizetype m_position = 0;
+    qsizetype m_pieceStart = 0;
+    // A file ending in a comma still has one (empty) piece after that comma.
+    bool m_pieceAfterFinalComma = false;
+};
+
+// A page file written line by line in CP932 with CR LF; a character without a CP932 form is
+// written as "&#x…;". The lines go to a file beside the page, which replaces the page only
+// on commit(), so a failed assembly never leaves half a page where a whole one was.
+class PageFile {
+public:
+    explicit PageFile(const QString& path);
+    // Without commit() the lines written are thrown away.
+    ~PageFile();
+    PageFile(const PageFile&) = delete;
+    PageFile& operator=(const PageFile&) = delete;
+
+    void writeLine(const QString& line);
+    void commit();
+
+private:
+    void flush();
+
+    QString m_path;
+    std::string m_target;
+    std::string m_temp;
+    int m_fd = -1;
+    int m_permissions = 0644;
+    QString m_pending; // lines not yet encoded, encoded a block at a time
+};
+
+} // namespace page

@@ -1,0 +1,16 @@
+#include "system_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace ui {
+
+QString SystemClipboard::text() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+void SystemClipboard::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+} // namespace ui

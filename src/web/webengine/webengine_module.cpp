@@ -1,0 +1,71 @@
+// The web engine module: everything that needs Qt WebEngine, loaded by WebEngineLoader on
+// first use so the program starts without it.
+#include "browser_window.h"
+#include "web/browser_factory.h"
+#include "webengine_browser.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+// The engine's own set-up, which it runs when it is linked into a program; Qt's modules
+// reach it through this same declaration.
+namespace QtWebEngineCore {
+extern void initialize();
+}
+
+namespace web {
+
+namespace {
+
+// A page inside a window of the program; links that open a window open a browser window.
+class WebEnginePageView : public PageView {
+public:
+    explicit WebEnginePageView(QWidget* parent) : PageView(parent), m_view(new QWebEngineView) {
+        m_view->setPage(new BrowserPage(m_view));
+        m_view->setAccessibleName(QStringLiteral("ページ"));
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_view);
+        setFocusProxy(m_view);
+    }
+
+    void showFile(const QString& path) override { m_view->load(QUrl::fromLocalFile(path)); }
+
+private:
+    QWebEngineView* m_view;
+};
+
+} // namespace
+
+class WebEngineModule : public QObject, public BrowserFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TOMOEA_BROWSER_FACTORY_IID)
+    Q_INTERFACES(web::BrowserFactory)
+
+public:
+    WebEngineModule() {
+        // The engine needs an OpenGL context shared with its pages. Made by the application
+        // (Qt::AA_ShareOpenGLContexts) it would cost every start an OpenGL set-up, so it
+        // is made here, when the first page is about to be shown.
+        QtWebEngineCore::initialize();
+        // Pages must be gone before the engine shuts down with the application, and the
+        // seller's browser windows have no owner that would delete them.
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            for (QWidget* window : windows)
+                if (qobject_cast<BrowserWindow*>(window))
+                    delete window;
+        });
+    }
+
+    std::unique_ptr<Browser> createBrowser() override {
+        return std::make_unique<WebEngineBrowser>();
+    }
+
+    PageView* createPageView(QWidget* parent) override { return new WebEnginePageView(parent); }
+};
+
+} // namespace web
+
+#include "webengine_module.moc"

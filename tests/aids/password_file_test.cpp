@@ -1,0 +1,63 @@
+#include "aids/password_file.h"
+#include "scripted_prompter.h"
+#include "temp_app_folder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct PasswordCase {
+    const char* name;
+    QString password;
+    QByteArray bytes;
+    QString readBack;
+};
+void PrintTo(const PasswordCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PasswordFile : public ::testing::TestWithParam<PasswordCase> {};
+
+TEST_P(PasswordFile, StoresOneMaskedBytePerCharacter) {
+    TempAppFolder app;
+    app.writeBytes(u"ini/psbin.dat"_s, "old");
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(aids::WriteAccountPassword(app.path(), GetParam().password, prompter));
+    EXPECT_EQ(app.readBytes(u"ini/psbin.dat"_s), GetParam().bytes);
+    EXPECT_EQ(aids::ReadAccountPassword(app.path(), prompter), GetParam().readBack);
+    EXPECT_TRUE(prompter.texts.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Passwords, PasswordFile,
+    ::testing::Values(
+        // a 0x61 ^ 0x6B = 0x0A ... 2 0x32 ^ 0x6B = 0x59; ｱ is 0xB1 in CP932 and \ is 0x5C.
+        PasswordCase{"six characters", u"abc2\\ｱ"_s, "\x0A\x09\x08\x59\x37\xDA", u"abc2\\ｱ"_s},
+        PasswordCase{"300 characters", QString(300, u'x'), QByteArray(300, 'x' ^ 0x6B),
+                     QString(256, u'x')}));
+
+TEST(PasswordFile, MissingFileReadsEmptyAndIsCreatedForTheOwnerOnly) {
+    TempAppFolder app;
+    app.writeBytes(u"ini/basic.ini"_s, "");
+    ScriptedPrompter prompter;
+    EXPECT_EQ(aids::ReadAccountPassword(app.path(), prompter), u""_s);
+    EXPECT_EQ(app.readBytes(u"ini/psbin.dat"_s), QByteArray());
+    EXPECT_EQ(QFile::permissions(app.path(u"ini/psbin.dat"_s)),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_TRUE(prompter.texts.isEmpty());
+}
+
+TEST(PasswordFile, CharacterWithoutASingleByteCodeLeavesTheFileUntouched) {
+    TempAppFolder app;
+    app.writeBytes(u"ini/psbin.dat"_s, "\x0A");
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(aids::WriteAccountPassword(app.path(), u"abc漢"_s, prompter));
+    EXPECT_FALSE(aids::WriteAccountPassword(app.path(), u"😀"_s, prompter));
+    EXPECT_EQ(app.readBytes(u"ini/psbin.dat"_s), "\x0A");
+    EXPECT_EQ(prompter.texts, QStringList(2, u"オーバーフローしました。 (M1PP 6)"_s));
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include "backup/backup.h"
+#include "fixed_clock.h"
+#include "platform/error.h"
+#include "sample_workspace.h"
+#include "temp_app_folder.h"
+
+#include <QDir>
+#include <QtEndian>
+#include <archive.h>
+#include <archive_entry.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// A ZIP of {name, content} files; a content of "->target" makes a symbolic link.
+QByteArray zipOf(const QList<std::pair<QByteArray, QByteArray>>& files) {
+    QByteArray bytes(1 << 16, '\0');
+    size_t used = 0;
+    archive* a = archive_write_new();
+    archive_write_set_format_zip(a);
+    archive_write_open_memory(a, bytes.data(), size_t(bytes.size()), &used);
+    archive_entry* e = archive_entry_new();
+    for (const auto& [name, content] : files) {
+        archive_entry_clear(e);
+        archive_entry_set_pathname(e, name.constData());
+        archive_entry_set_perm(e, 0644);
+        const bool link = content.startsWith("->");
+        archive_entry_set_filetype(e, link ? AE_IFLNK : AE_IFREG);
+        if (link)
+            archive_entry_set_symlink(e, content.mid(2).constData());
+        archive_entry_set_size(e, link ? 0 : content.size());
+        archive_write_header(a, e);
+        archive_write_data(a, content.constData(), link ? 0 : size_t(content.size()));
+    }
+    archive_entry_free(e);
+    archive_write_free(a);
+    return bytes.left(qsizetype(used));
+}
+
+std::pair<QByteArray, QByteArray> marker(int format = 1) {
+    return {backup::kMarkerName, "TomoeA backup\r\nformat=" + QByteArray::number(format) + "\r\n"};
+}
+
+// libarchive writes no device file into a ZIP: set the type in the upper half of the
+// external attributes of the last entry in the central directory.
+QByteArray asCharacterDevice(QByteArray zip, const QByteArray& name) {
+    qToLittleEndian<quint16>(020644, zip.data() + zip.lastIndexOf(name) - 46 + 40);
+    return zip;
+}
+
+QByteArray flippedInsideOf(QByteArray zip, const QByteArray& name) {
+    zip[zip.indexOf(name) + 100] ^= 0x55; // well inside its data, which does not compress
+    return zip;
+}
+
+struct Case {
+    const char* name;
+    // From a good backup of the workspace and a path outside it that must stay untouched.
+    QByteArray (*archive)(const QByteArray& good, const QByteArray& outside);
+    QString reason; // the part of the message that says why
+};
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RefusedArchive : public ::testing::TestWithParam<Case> {};
+
+TEST_P(RefusedArchive, IsRefusedWithItsReasonAndNothingChanges) {
+    TempAppFolder app, out;
+    FixedClock clock;
+    writeSampleWorkspace(app.path(), 3);
+    ASSERT_EQ(backup::createBackup(app.path(), out.path(u"good.zip"_s), clock),
+              backup::Outcome::Done);
+    const QString outside = out.path(u"evil"_s);
+    const QString bad = out.path(u"bad.zip"_s);
+    out.writeBytes(u"bad.zip"_s,
+                   GetParam().archive(out.readBytes(u"good.zip"_s), QFile::encodeName(outside)));
+    const auto entries = [&] {
+        return QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const QStringList entriesBefore = entries();
+    const QMap<QString, QByteArray> before = workspaceTree(app.path());
+
+    const auto expectRefused = [&](const std::function<void()>& attempt) {
+        try {
+            attempt();
+            ADD_FAILURE() << "not refused";
+        } catch (const platform::Error& error) {
+            EXPECT_EQ(error.number(), backup::kRefusedArchive);
+            EXPECT_TRUE(error.description().contains(GetParam().reason))
+                << error.description().toStdString();
+        }
+    };
+    expectRefused([&] { backup::inspectBackup(bad); });
+    expectRefused([&] { backup::restoreBackup(bad, app.path(), clock); });
+    EXPECT_EQ(workspaceTree(app.path()), before);
+    EXPECT_EQ(entries(), entriesBefore); // nothing unpacked left, no automatic backup
+    EXPECT_FALSE(QFile::exists(outside));
+}
+
+using Good = const QByteArray&;
+using Outside = const QByteArray&;
+
+INSTANTIATE_TEST_SUITE_P(
+    Archives, RefusedArchive,
+    ::testing::Values(
+        Case{"damaged", [](Good good, Outside) { return flippedInsideOf(good, "ini/psbin.dat"); },
+             u"壊れて"_s},
+        Case{"cut short", [](Good good, Outside) { return good.left(good.size() * 2 / 3); },
+             u"壊れて"_s},
+        Case{"parent folder",
+             [](Good, Outside) {
+                 return zipOf({marker(), {"../../evil", "x"}});
+             },
+             u"../../evil"_s},
+        Case{"absolute path",
+             [](Good, Outside outside) {
+                 return zipOf({marker(), {outside, "x"}});
+             },
+             u"/evil"_s},
+        Case{"symbolic link",
+             [](Good, Outside outside) {
+                 return zipOf({marker(), {"data/a", "->" + outside}});
+             },
+             u"data/a"_s},
+        Case{"device file",
+             [](Good, Outside) {
+                 return asCharacterDevice(zipOf({marker(), {"data/dev", "x"}}), "data/dev");
+             },
+             u"data/dev"_s},
+        Case{"beside the workspace folders",
+             [](Good, Outside) {
+                 return zipOf({marker(), {"autorun.sh", "x"}});
+             },
+             u"autorun.sh"_s},
+        Case{"another program's",
+             [](Good, Outside) {
+                 return zipOf({{"data/tm1.dat", "x"}, {"ini/a.ini", "x"}});
+             },
+             u"ではありません"_s},
+        Case{"not an archive", [](Good, Outside) { return QByteArray("text\r\n"); },
+             u"ではありません"_s},
+        Case{"from a newer version", [](Good, Outside) { return zipOf({marker(2)}); },
+             u"新しい版"_s}));
+
+} // namespace

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "web/browser_factory.h"
+
+#include <QHash>
+#include <QPointer>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// A scripted stand-in for the web engine: pages are set up by address, and every browser
+// made keeps a log of what was done to it that the test reads after the action released it.
+// A navigation or a submit loads its page at the next waitForPage(); until then the
+// document is the one before, as in a real browser.
+
+struct FakeForm {
+    QList<std::pair<QString, QString>> fields; // name and value, in document order
+    QString action;                            // where a submit goes; empty stays put
+};
+
+struct FakePage {
+    QList<FakeForm> forms;
+    QList<web::Link> links;
+};
+
+// What happened to one browser, in order: "navigate <address>", "visible true",
+// "wait", "set <form> <name>=<value>", "submit <form>", "release".
+struct FakeBrowserLog {
+    QStringList events;
+    QString address; // the page loaded, empty before the first one
+    bool visible = false;
+};
+
+// A page view that records the files it was asked to show.
+class FakePageView : public web::PageView {
+public:
+    using PageView::PageView;
+    void showFile(const QString& path) override { shownFiles << path; }
+    QStringList shownFiles;
+};
+
+class FakeBrowserFactory : public web::BrowserFactory {
+public:
+    // What each address shows; any other address shows an empty page.
+    QHash<QString, FakePage> pages;
+    // Every create throws error 91, as when the web engine cannot be loaded.
+    bool unavailable = false;
+    // One log per browser made, in order.
+    std::vector<std::shared_ptr<FakeBrowserLog>> browsers;
+    std::vector<QPointer<FakePageView>> pageViews;
+
+    std::unique_ptr<web::Browser> createBrowser() override;
+    web::PageView* createPageView(QWidget* parent) override;
+};
