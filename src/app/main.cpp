@@ -5,6 +5,7 @@
 #include "ui/app_style.h"
 #include "ui/message_box_prompter.h"
 #include "ui/qt_dialogs.h"
+#include "web/webengine_loader.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -19,7 +20,10 @@ int main(int argc, char** argv) {
     ui::MessageBoxPrompter prompter;
     ui::QtDialogs dialogs;
     platform::SystemClock clock;
-    const ui::Form1Services services{platform::applicationFolder(), &prompter, &dialogs, &clock};
+    // Loads the web engine only when the first page is shown.
+    web::WebEngineLoader browsers;
+    const ui::Form1Services services{platform::applicationFolder(), &prompter, &dialogs, &clock,
+                                     &browsers};
 
     // A QPointer, because the window may delete itself when it closes.
     QPointer<ui::Form1> window = app::StartUp(services).release();

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/prompter.h"
+#include "web/browser_factory.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -19,6 +20,8 @@ struct Form1Services {
     platform::Prompter* prompter = nullptr;
     platform::Dialogs* dialogs = nullptr;
     platform::Clock* clock = nullptr;
+    // Every page view; without one, showing a page reports that no browser is available.
+    web::BrowserFactory* browsers = nullptr;
 };
 
 // The main window. Its controls are built by Form1Widgets, its state apart from them is

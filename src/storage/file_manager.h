@@ -1,0 +1,54 @@
+#pragma once
+
+#include "files.h"
+#include "listing_index.h"
+#include "platform/prompter.h"
+
+#include <QString>
+#include <QStringList>
+
+// The logic of the file manager "ファイル一覧": its two lists and its actions on the selected
+// titles of the visible list. Mode 0 shows the finished listings, mode 1 the listed ones.
+// The questions stay with the dialog; these report their failures through the Prompter and
+// never throw.
+namespace storage {
+
+// Finished for mode 0, Listed for mode 1.
+EntryKind kindOfMode(int mode);
+
+struct FileLists {
+    QStringList finished; // List1 element 0, in index order, once per entry
+    QStringList listed;   // List1 element 1
+};
+
+// ShowFileManager's first step: false, after "ファイルがありません", when the index has no
+// finished or listed entry, or after a " (ListSet " report when it cannot be read.
+bool FileManagerHasEntries(const Storage& storage, platform::Prompter& prompter);
+
+// The lists read from the index; after a " (ListSet " report, what was read until then.
+FileLists FillFileLists(const Storage& storage, platform::Prompter& prompter);
+
+// "削除" after "削除しますか？": copies the index to data/tm1bak.dat, deletes the three files
+// of every entry of the mode's kind whose title is selected (a missing file is passed over)
+// and drops those entries. After another failure the operation stops with a " (RDW "
+// report, and the index written keeps every entry whose files are not all gone. True when
+// everything was deleted.
+bool DeleteListings(const Storage& storage, int mode, const QStringList& selectedTitles,
+                    platform::Prompter& prompter);
+
+// "出品済にする" (mode 0) or "完成に戻す" (mode 1) after its question: every entry of the
+// mode's kind whose title is selected changes to the other kind in place, and its three
+// files move to the other kind's folders, replacing files of the same names (a missing file
+// is passed over). After another failure the operation stops with a " (RDW " report; the
+// listing it was at is put back, and the index written says where each listing's files are.
+// True when everything was moved.
+bool MoveListings(const Storage& storage, int mode, const QStringList& selectedTitles,
+                  platform::Prompter& prompter);
+
+// What "コピー" puts on the clipboard: every selected title followed by CR LF.
+QString copiedTitles(const QStringList& selectedTitles);
+
+// What "プレビュー" shows: the page of the first selected title in the mode's folder.
+QString previewPagePath(const Storage& storage, int mode, const QString& firstSelectedTitle);
+
+} // namespace storage

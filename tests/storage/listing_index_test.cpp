@@ -1,0 +1,69 @@
+#include "platform/cp932.h"
+#include "storage/listing_index.h"
+#include "storage_fixture.h"
+
+using namespace Qt::StringLiterals;
+using storage::EntryKind;
+using storage::UpdateIndex;
+
+namespace {
+
+class ListingIndex : public StorageTest {
+protected:
+    QStringList update(const QString& title, const QString& stamp) {
+        return UpdateIndex(m_storage, EntryKind::Finished, title, stamp, m_clock.time);
+    }
+};
+
+TEST_F(ListingIndex, RewritesThePlaceholderWithAPlainZeroAndAppendsTheNewEntry) {
+    EXPECT_TRUE(update(u"赤い傘, 新品"_s, u"20240105093000"_s).isEmpty());
+    EXPECT_EQ(m_app.readBytes(u"data/tm1.dat"_s),
+              cp932Lines({u"0,\"\",\"\",#2024-01-01 10:00:00#"_s,
+                          u"2,\"赤い傘, 新品\",\"20240105093000\",#2024-01-05 09:30:00#"_s}));
+    EXPECT_EQ(index().at(1).title, u"赤い傘, 新品"_s);
+}
+
+TEST_F(ListingIndex, ReplacesEveryMatchInPlaceAndHandsBackTheirFiles) {
+    addListing(EntryKind::Finished, u"a"_s, u"s1"_s, false);
+    addListing(EntryKind::Listed, u"a"_s, u"s2"_s, false);
+    addListing(EntryKind::Finished, u"A"_s, u"s3"_s, false); // titles differ by case
+    addListing(EntryKind::Finished, u"a"_s, u"s4"_s, false);
+
+    EXPECT_EQ(update(u"a"_s, u"s5"_s), (QStringList{u"s1"_s, u"s4"_s}));
+    EXPECT_TRUE(update(u"c"_s, u"s6"_s).isEmpty());
+    EXPECT_EQ(summary(), (QStringList{u"0  "_s, u"2 a s5"_s, u"3 a s2"_s, u"2 A s3"_s, u"2 a s5"_s,
+                                      u"2 c s6"_s}));
+}
+
+// Files of an earlier version could share a stamp; they must not be handed out for deletion
+// while another entry still names them.
+TEST_F(ListingIndex, DoesNotHandBackFilesAnotherEntryStillNames) {
+    addListing(EntryKind::Finished, u"a"_s, u"s1"_s, false);
+    addListing(EntryKind::Finished, u"b"_s, u"s1"_s, false);
+    EXPECT_TRUE(update(u"a"_s, u"s2"_s).isEmpty());
+}
+
+// ⅰ has two CP932 codes; a title written elsewhere with the other one is the same title. An
+// editor may also have left empty lines.
+TEST_F(ListingIndex, MatchesATitleWithTheOtherCodeOfACharacterAndPassesOverEmptyLines) {
+    ASSERT_EQ(platform::fromCp932("\xEE\xEF"), u"ⅰ"_s);
+    m_app.writeBytes(u"data/tm1.dat"_s, "\r\n2,\"\xEE\xEF\",\"s1\",#2024-01-01#\r\n\r\n");
+    EXPECT_EQ(update(u"ⅰ"_s, u"s2"_s), QStringList{u"s1"_s});
+    EXPECT_EQ(summary(), QStringList{u"2 ⅰ s2"_s});
+}
+
+TEST_F(ListingIndex, StaysAsItWasWhenAnyStepFails) {
+    const QByteArray before = m_app.readBytes(u"data/tm1.dat"_s);
+    for (m_files.failAt = 1;; ++m_files.failAt) {
+        m_files.count = 0;
+        try {
+            update(u"a"_s, u"s1"_s);
+            break;
+        } catch (const platform::Error&) {
+            EXPECT_EQ(m_app.readBytes(u"data/tm1.dat"_s), before) << "step " << m_files.failAt;
+        }
+    }
+    EXPECT_EQ(m_files.failAt, 4); // read, write data/tm2.dat, rename it, then no failure
+}
+
+} // namespace
