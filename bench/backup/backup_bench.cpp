@@ -3,6 +3,7 @@
 // far its resident memory grew: files are streamed one block at a time, so that growth must
 // not follow the number of listings beyond the archive's own directory of names.
 #include "backup/backup.h"
+#include "peak_memory.h"
 #include "sample_workspace.h"
 
 #include <QDir>
@@ -10,9 +11,6 @@
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -52,30 +50,6 @@ void backUp(const Sample& sample) {
 void restore(const Sample& sample) {
     backup::restoreBackup(sample.archive(), sample.restored(), FixedClock());
     QDir(sample.restored() + u"/backup"_s).removeRecursively();
-}
-
-// How many kB the resident set grows while `work` runs once, in a child so that no earlier
-// run's peak hides it.
-template <typename Work> long peakGrowthKb(Work work) {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return -1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        rusage before{}, after{};
-        ::getrusage(RUSAGE_SELF, &before);
-        work();
-        ::getrusage(RUSAGE_SELF, &after);
-        const long growth = after.ru_maxrss - before.ru_maxrss;
-        (void)!::write(channel[1], &growth, sizeof growth);
-        ::_exit(0);
-    }
-    long growth = -1;
-    (void)!::read(channel[0], &growth, sizeof growth);
-    ::waitpid(child, nullptr, 0);
-    ::close(channel[0]);
-    ::close(channel[1]);
-    return growth;
 }
 
 void BM_Backup(benchmark::State& state) {

@@ -5,6 +5,7 @@
 // template's length.
 #include "page/assemble_page.h"
 #include "page/built_in_templates.h"
+#include "peak_memory.h"
 #include "platform/text_file.h"
 
 #include <QTemporaryDir>
@@ -12,9 +13,6 @@
 #include <cstdio>
 #include <map>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -77,30 +75,6 @@ void assemble(const page::PageInputs& inputs) {
 void copyThroughCp932(const QString& from, const QString& to) {
     platform::writeFileAtomically(
         to, platform::toCp932(platform::readText(from), platform::Unmappable::CharacterReference));
-}
-
-// How many kB the resident set grows while `work` runs once, in a child so that no earlier
-// run's peak hides it.
-template <typename Work> long peakGrowthKb(Work work) {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return -1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        rusage before{}, after{};
-        ::getrusage(RUSAGE_SELF, &before);
-        work();
-        ::getrusage(RUSAGE_SELF, &after);
-        const long growth = after.ru_maxrss - before.ru_maxrss;
-        (void)!::write(channel[1], &growth, sizeof growth);
-        ::_exit(0);
-    }
-    long growth = -1;
-    (void)!::read(channel[0], &growth, sizeof growth);
-    ::waitpid(child, nullptr, 0);
-    ::close(channel[0]);
-    ::close(channel[1]);
-    return growth;
 }
 
 void BM_AssemblePage(benchmark::State& state) {
