@@ -19,29 +19,14 @@ QString passwordPath(const QString& applicationFolder) {
     return core::Workspace{applicationFolder}.path(core::Workspace::PasswordFile);
 }
 
+// A missing file is created empty (owner only), as the first read of the password does.
 QByteArray readFirstBytes(const QString& path, int limit) {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, kOwnerOnly);
     if (fd < 0)
         throw platform::Error::fromErrno(errno, path);
-    QByteArray bytes(limit, '\0');
-    qsizetype filled = 0;
-    while (filled < limit) {
-        const ssize_t n = ::read(fd, bytes.data() + filled, size_t(limit - filled));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            throw platform::Error::fromErrno(error, path);
-        }
-        if (n == 0)
-            break;
-        filled += n;
-    }
     ::close(fd);
-    bytes.truncate(filled);
-    return bytes;
+    return platform::readFileBytes(path, limit);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -17,7 +17,9 @@
 namespace platform {
 namespace {
 
-std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string nativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 class FileDescriptor {
 public:
@@ -37,17 +39,24 @@ private:
 
 } // namespace
 
-QByteArray readFileBytes(const QString& path) {
+QByteArray readFileBytes(const QString& path, qsizetype limit) {
     FileDescriptor fd(::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         throw Error::fromErrno(errno, path);
     struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
+    const bool known = ::fstat(fd.get(), &info) == 0;
+    if (known && S_ISDIR(info.st_mode))
         throw Error::fromNumber(ErrorNumber::PathFileAccessError);
     QByteArray bytes;
+    // One buffer of the file's size: the listing index is read whole at every change.
+    if (known && S_ISREG(info.st_mode))
+        bytes.reserve(limit < 0 ? qsizetype(info.st_size)
+                                : std::min(limit, qsizetype(info.st_size)));
     char buffer[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    while (limit < 0 || bytes.size() < limit) {
+        const size_t wanted =
+            limit < 0 ? sizeof buffer : std::min(sizeof buffer, size_t(limit - bytes.size()));
+        const ssize_t n = ::read(fd.get(), buffer, wanted);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -96,7 +105,9 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes, int permi
         throw fail(errno);
 }
 
-QString readText(const QString& path) { return fromCp932(readFileBytes(path)); }
+QString readText(const QString& path) {
+    return fromCp932(readFileBytes(path));
+}
 
 QStringList readTextLines(const QString& path) {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));

@@ -10,7 +10,8 @@
 // places that read or write one. Failures throw platform::Error.
 namespace platform {
 
-QByteArray readFileBytes(const QString& path);
+// The whole file, or its first `limit` bytes when `limit` is not negative.
+QByteArray readFileBytes(const QString& path, qsizetype limit = -1);
 // Writes beside the target and renames over it, so a crash leaves the old file or the new
 // one, never half of each. `permissions` applies to a newly created file (an existing
 // file keeps its own).

@@ -21,34 +21,7 @@ std::string nativePath(const QString& path) {
 } // namespace
 
 QByteArray Files::read(const QString& path) {
-    // The index is read whole for every change: one buffer of the file's size, not one that
-    // grows while it is read.
-    const int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw platform::Error::fromErrno(errno, path);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return platform::readFileBytes(path); // not a plain file: the general reader decides
-    }
-    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            throw platform::Error::fromErrno(error, path);
-        }
-        if (n == 0)
-            break;
-        done += n;
-    }
-    ::close(fd);
-    bytes.truncate(done);
-    return bytes;
+    return platform::readFileBytes(path);
 }
 
 void Files::write(const QString& path, QByteArrayView bytes) {
