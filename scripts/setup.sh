@@ -10,6 +10,9 @@ packages=(
     # the web engine at run time: its widgets and the process that renders the pages
     libqt6webenginewidgets6 libqt6webenginecore6-bin
     fonts-noto-cjk xvfb xauth
+    # what a screen reader sees, for the accessibility-bus test: the bus, its Python client,
+    # a session bus launcher and real mouse clicks on a display
+    at-spi2-core python3-pyatspi dbus-x11 xdotool
 )
 
 missing=()

@@ -17,6 +17,12 @@ WebAddresses readWebAddresses(const core::Workspace& workspace) {
     const profile::Profiles profiles(workspace.applicationFolder);
     WebAddresses addresses;
     readInto(profiles, QStringLiteral("home"), addresses.home);
+    readInto(profiles, QStringLiteral("store"), addresses.store);
+    readInto(profiles, QStringLiteral("login"), addresses.login);
+    readInto(profiles, QStringLiteral("mystatus"), addresses.mystatus);
+    readInto(profiles, QStringLiteral("japanpost"), addresses.japanpost);
+    readInto(profiles, QStringLiteral("yamato"), addresses.yamato);
+    readInto(profiles, QStringLiteral("manual"), addresses.manual);
     return addresses;
 }
 

@@ -15,6 +15,13 @@ public:
     virtual std::optional<QString> openFile(const QString& title, const QString& folder,
                                             const QString& filter) = 0;
     virtual std::optional<ColourValue> pickColour(ColourValue current) = 0;
+    // `path` is the suggested file (folder and name); an existing file chosen here is
+    // confirmed by the dialog itself. Implementations without a save picker cancel.
+    virtual std::optional<QString> saveFile(const QString& title, const QString& path,
+                                            const QString& filter) {
+        (void)title, (void)path, (void)filter;
+        return std::nullopt;
+    }
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "form1_controls.h"
 #include "form1_record_binding.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
@@ -14,7 +15,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTabWidget>
+#include <deque>
 #include <utility>
 
 namespace ui {
@@ -29,7 +32,9 @@ constexpr int kClientHeight = 568;
 
 Form1::Form1(const Form1Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services),
-      m_form(core::Workspace{services.applicationFolder}, *services.prompter) {
+      m_form(core::Workspace{services.applicationFolder}, *services.prompter),
+      m_editors(services.prompter),
+      m_phrases({services.applicationFolder, services.prompter, &m_clipboard, &m_editors}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kForm1Title.toString());
     // Minimise and close, but no maximise: the window keeps the size it was built with.
@@ -39,7 +44,7 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
     m_widgets.build(this);
     InitializeMainWindow();
     // Only now: filling the lists at start-up must not count as the seller's choice.
-    connectForm1Actions({*this, m_widgets, m_form, m_services});
+    connectForm1Actions({*this, m_widgets, m_form, m_services, m_phrases});
     keepLoadedSize();
     // The seller starts with the title, not on the tab bar that comes first in tab order.
     m_widgets.m_TextBoxタイトル->setFocus();
@@ -60,6 +65,10 @@ void Form1::showPage(int page) {
 // The start-up sequence that fills the window before it is shown.
 void Form1::InitializeMainWindow() {
     m_form.held().clipboardBackup = QGuiApplication::clipboard()->text();
+    loadWorkspaceState();
+}
+
+void Form1::loadWorkspaceState() {
     showPage(0);
     core::ListingRecord restored = record();
     m_form.restore(restored);
@@ -70,6 +79,29 @@ void Form1::InitializeMainWindow() {
     m_widgets.m_Combo都道府県->setPlaceholderText(core::kPrefecturePrompt.toString());
     m_form.loadTables();
     fillLists(m_widgets, m_form.lists());
+}
+
+void Form1::reloadWorkspace() {
+    // A message box shown on the way must not start an activation's apply half-way.
+    const QScopedValueRollback<bool> applying(m_applyingHeldValues, true);
+    // The actions follow list positions and options as they change; filling the lists
+    // again must not move the held values the files are about to give.
+    std::deque<QSignalBlocker> quiet;
+    for (QComboBox* combo : findChildren<QComboBox*>())
+        quiet.emplace_back(combo);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        quiet.emplace_back(button);
+    for (QTabWidget* tabs : findChildren<QTabWidget*>())
+        quiet.emplace_back(tabs);
+    const QString clipboardBackup = m_form.held().clipboardBackup;
+    m_form.held() = core::HeldSelections{};
+    m_form.held().clipboardBackup = clipboardBackup;
+    loadWorkspaceState();
+    // As the first showing does: the held values into the lists just filled.
+    core::ListingRecord applied = record();
+    const std::optional<platform::Error> failure = m_form.applyHeld(applied);
+    writeRecord(m_widgets, applied, Fields::HeldOnly);
+    m_form.showApplyFailure(failure);
 }
 
 void Form1::clearItemFields() {
@@ -118,6 +150,10 @@ void Form1::onWindowActivated() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     // Whatever may refuse the close (a running editor) decides here, before the save.
+    if (!m_phrases.mayCloseMainWindow()) {
+        event->ignore();
+        return;
+    }
     m_form.save(record());
     QMainWindow::closeEvent(event);
 }

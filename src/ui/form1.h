@@ -1,12 +1,15 @@
 #pragma once
 
+#include "aids/phrase_editing.h"
 #include "content/listing_form_controller.h"
 #include "core/listing_record.h"
 #include "core/workspace.h"
 #include "form1_widgets.h"
+#include "notepad_window.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/prompter.h"
+#include "system_clipboard.h"
 #include "web/browser_factory.h"
 
 #include <QMainWindow>
@@ -40,6 +43,10 @@ public:
     void applyRecord(const core::ListingRecord& record);
     // Shows page `page` of SSTab1 (0 "商品情報" … 4 "書式設定").
     void showPage(int page);
+    // After the workspace was replaced underneath the window (a restore): the standing
+    // choices, the lists and the tables are read again as at start-up, without counting
+    // as the seller's choices; the item fields are cleared.
+    void reloadWorkspace();
 
     const core::Workspace& workspace() const { return m_form.workspace(); }
     // The clipboard's text as it was when the window was created.
@@ -57,12 +64,18 @@ protected:
 
 private:
     void InitializeMainWindow();
+    void loadWorkspaceState();
     void clearItemFields();
     void onWindowActivated();
     void keepLoadedSize();
 
     Form1Services m_services;
     content::ListingFormController m_form;
+    // The phrase buttons' clipboard and editors, and the editor-running flag that the close
+    // guard asks.
+    SystemClipboard m_clipboard;
+    NotepadLauncher m_editors;
+    aids::PhraseEditing m_phrases;
     Form1Widgets m_widgets;
     bool m_applyingHeldValues = false;
     bool m_shownOnce = false;

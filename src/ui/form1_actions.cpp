@@ -6,6 +6,12 @@ void connectForm1Actions(const Form1Context& context) {
     connectSummaryActions(context);
     connectHeldActions(context);
     connectExitActions(context);
+    connectPhraseActions(context);
+    connectPageActions(context);
+    connectListingActions(context);
+    connectFileManagerActions(context);
+    connectAccountActions(context);
+    connectBackupActions(context);
 }
 
 } // namespace ui

@@ -3,6 +3,10 @@
 #include "content/listing_form_controller.h"
 #include "form1_widgets.h"
 
+namespace aids {
+class PhraseEditing;
+}
+
 namespace ui {
 
 class Form1;
@@ -19,14 +23,22 @@ struct Form1Context {
     content::ListingFormController& form;
     // The prompter, the common dialogs and the clock.
     const Form1Services& services;
+    // The phrase and editor actions and the editor-running flag.
+    aids::PhraseEditing& phrases;
 };
 
 // Each group of actions is one file, form1_<group>_actions.cpp, with one function that
 // connects the group's controls to what they do. A new group adds its function here and
 // one line to connectForm1Actions() in form1_actions.cpp; nothing else changes.
-void connectSummaryActions(const Form1Context& context); // payment and shipping summaries
-void connectHeldActions(const Form1Context& context);    // held values follow the seller
-void connectExitActions(const Form1Context& context);    // 終了 and the end menu entry
+void connectSummaryActions(const Form1Context& context);     // payment and shipping summaries
+void connectHeldActions(const Form1Context& context);        // held values follow the seller
+void connectExitActions(const Form1Context& context);        // 終了 and the end menu entry
+void connectPhraseActions(const Form1Context& context);      // phrases, editors, field aids
+void connectPageActions(const Form1Context& context);        // template, preview, finish, list
+void connectListingActions(const Form1Context& context);     // drafts, reopening, about box
+void connectFileManagerActions(const Form1Context& context); // ファイルの一覧
+void connectAccountActions(const Form1Context& context);     // account, web actions, manual
+void connectBackupActions(const Form1Context& context);      // backup and restore
 
 // Every group above, in order; runs once the start-up sequence has filled the window.
 void connectForm1Actions(const Form1Context& context);

@@ -40,6 +40,9 @@ void Form1Widgets::buildMenu(QMenuBar* bar) {
     addItem(m_mnuFile, u"mnuline2");
     m_mnurelease = addItem(m_mnuFile, u"mnurelease");
     addItem(m_mnuFile, u"mnuline3");
+    m_mnuBackup = addItem(m_mnuFile, u"mnuBackup");
+    m_mnuRestore = addItem(m_mnuFile, u"mnuRestore");
+    addItem(m_mnuFile, u"mnuline5");
     m_mnuEnd = addItem(m_mnuFile, u"mnuEnd");
 
     m_mnusetting = addMenu(bar, u"mnusetting");

@@ -186,6 +186,8 @@ struct Form1Widgets {
     QAction* m_mnuSaveSita = nullptr;
     QAction* m_mnuSaveComp = nullptr;
     QAction* m_mnurelease = nullptr;
+    QAction* m_mnuBackup = nullptr;
+    QAction* m_mnuRestore = nullptr;
     QAction* m_mnuEnd = nullptr;
     QMenu* m_mnusetting = nullptr;
     QAction* m_mnuediter = nullptr;

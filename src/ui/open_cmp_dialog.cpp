@@ -39,15 +39,17 @@ OpenCMPDialog::OpenCMPDialog(const QStringList& finishedTitles, QWidget* parent)
     layout->addWidget(m_Text1);
     layout->addWidget(buttons);
 
-    connect(m_List1, &QListWidget::currentItemChanged, this,
-            [this](QListWidgetItem* current) { takeLine(current); });
+    // The selection, not the current line: the list makes its first line current when it
+    // takes the focus, and Text1 stays empty until the seller picks a line.
+    connect(m_List1, &QListWidget::itemSelectionChanged, this,
+            [this] { takeLine(m_List1->currentItem()); });
     connect(m_List1, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { takeLine(item); });
     connect(m_List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         takeLine(item);
-        open();
+        openChosen();
     });
-    connect(okButton, &QPushButton::clicked, this, [this] { open(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { openChosen(); });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     m_List1->setFocus();
 }
@@ -57,7 +59,7 @@ void OpenCMPDialog::takeLine(QListWidgetItem* item) {
         m_Text1->setText(item->text());
 }
 
-void OpenCMPDialog::open() {
+void OpenCMPDialog::openChosen() {
     m_chosenTitle = m_Text1->text();
     accept();
 }

@@ -21,7 +21,8 @@ public:
 
 private:
     void takeLine(QListWidgetItem* item);
-    void open();
+    // Not open(): that would replace QDialog::open() for whoever shows the dialog.
+    void openChosen();
 
     QListWidget* m_List1;
     QLineEdit* m_Text1;

@@ -26,6 +26,15 @@ std::optional<QString> QtDialogs::openFile(const QString& title, const QString& 
     return path;
 }
 
+std::optional<QString> QtDialogs::saveFile(const QString& title, const QString& path,
+                                           const QString& filter) {
+    const QString chosen =
+        QFileDialog::getSaveFileName(m_parent, title, path, toQtFileFilter(filter));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 std::optional<platform::ColourValue> QtDialogs::pickColour(platform::ColourValue current) {
     const QColor picked = QColorDialog::getColor(toQColor(current), m_parent);
     if (!picked.isValid())

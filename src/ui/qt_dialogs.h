@@ -16,6 +16,8 @@ public:
     std::optional<QString> openFile(const QString& title, const QString& folder,
                                     const QString& filter) override;
     std::optional<platform::ColourValue> pickColour(platform::ColourValue current) override;
+    std::optional<QString> saveFile(const QString& title, const QString& path,
+                                    const QString& filter) override;
 
 private:
     QWidget* m_parent;

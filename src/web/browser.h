@@ -1,5 +1,7 @@
 #pragma once
 
+#include "check/page_check.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -55,6 +57,10 @@ public:
     // Submits the form; the page it leads to loads as after navigate().
     virtual void submitForm(int form) = 0;
     virtual QList<Link> links() = 0;
+
+    // Shows the page check's findings of the page navigated to last in a list beside it (or
+    // that nothing was found) while that page is shown; picking one scrolls the page to it.
+    virtual void showFindings(const QList<check::Finding>& findings) = 0;
 };
 
 } // namespace web

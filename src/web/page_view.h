@@ -1,5 +1,7 @@
 #pragma once
 
+#include "check/page_check.h"
+
 #include <QWidget>
 
 namespace web {
@@ -11,6 +13,9 @@ public:
     using QWidget::QWidget;
     // Shows the local page at `path` (a full path); returns before it has loaded.
     virtual void showFile(const QString& path) = 0;
+    // Shows the page check's findings in a list beside the page; picking one scrolls the
+    // page to it.
+    virtual void showFindings(const QList<check::Finding>& findings) = 0;
 };
 
 } // namespace web

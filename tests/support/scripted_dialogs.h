@@ -14,6 +14,8 @@ struct ScriptedDialogs : platform::Dialogs {
     QList<std::optional<platform::ColourValue>> colours; // answers of pickColour, in order
     QStringList fileFolders;                             // the folder each openFile started in
     QList<platform::ColourValue> colourStarts;           // the colour each pickColour started with
+    QList<std::optional<QString>> savePaths;             // answers of saveFile, in order
+    QStringList saveSuggestions;                         // the path each saveFile suggested
 
     std::optional<QString> openFile(const QString& title, const QString& folder,
                                     const QString&) override {
@@ -23,6 +25,16 @@ struct ScriptedDialogs : platform::Dialogs {
             return std::nullopt;
         }
         return files.takeFirst();
+    }
+
+    std::optional<QString> saveFile(const QString& title, const QString& path,
+                                    const QString&) override {
+        saveSuggestions << path;
+        if (savePaths.isEmpty()) {
+            ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
+            return std::nullopt;
+        }
+        return savePaths.takeFirst();
     }
 
     std::optional<platform::ColourValue> pickColour(platform::ColourValue current) override {

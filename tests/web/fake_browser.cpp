@@ -65,6 +65,9 @@ public:
         document();
         return m_page.links;
     }
+    void showFindings(const QList<check::Finding>& findings) override {
+        m_log->findings = findings;
+    }
 
 private:
     FakePage& document() {

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,14 +30,17 @@ struct FakeBrowserLog {
     QStringList events;
     QString address; // the page loaded, empty before the first one
     bool visible = false;
+    std::optional<QList<check::Finding>> findings; // the latest shown
 };
 
-// A page view that records the files it was asked to show.
+// A page view that records the files and findings it was asked to show.
 class FakePageView : public web::PageView {
 public:
     using PageView::PageView;
     void showFile(const QString& path) override { shownFiles << path; }
+    void showFindings(const QList<check::Finding>& shown) override { findings = shown; }
     QStringList shownFiles;
+    std::optional<QList<check::Finding>> findings;
 };
 
 class FakeBrowserFactory : public web::BrowserFactory {

@@ -1,14 +1,19 @@
 #include "browser_window.h"
 
 #include "web/browser.h"
+#include "web/findings_list.h"
 
 #include <QAction>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -17,6 +22,8 @@ namespace web {
 namespace {
 
 const QString WindowTitle = QStringLiteral("ブラウザ");
+// The CSS width of a common phone screen.
+constexpr int PhoneWidth = 375;
 
 QToolButton* pageActionButton(QWebEnginePage* page, QWebEnginePage::WebAction action,
                               const QString& text, const QString& objectName) {
@@ -52,7 +59,9 @@ QUrl urlFromAddress(const QString& address) {
     return QUrl::fromUserInput(address);
 }
 
-BrowserWindow::BrowserWindow() : m_view(new QWebEngineView), m_address(new QLineEdit) {
+BrowserWindow::BrowserWindow()
+    : m_view(new QWebEngineView), m_address(new QLineEdit), m_panes(new QSplitter),
+      m_phoneAction(new QAction(QStringLiteral("スマホ幅"), this)) {
     setObjectName(QStringLiteral("BrowserWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(WindowTitle);
@@ -73,10 +82,27 @@ BrowserWindow::BrowserWindow() : m_view(new QWebEngineView), m_address(new QLine
     controls->addWidget(pageActionButton(page, QWebEnginePage::Reload, QStringLiteral("再読み込み"),
                                          QStringLiteral("BrowserReload")));
     controls->addWidget(m_address, 1);
+
+    m_phoneAction->setCheckable(true);
+    m_phoneAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_phoneAction->setToolTip(
+        QStringLiteral("スマホの幅（375 px）で見たページを横に並べます (Ctrl+M)"));
+    auto* phoneButton = new QToolButton;
+    phoneButton->setDefaultAction(m_phoneAction);
+    phoneButton->setObjectName(QStringLiteral("BrowserPhoneButton"));
+    phoneButton->setAccessibleName(QStringLiteral("スマホ幅の表示"));
+    phoneButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    controls->addWidget(phoneButton);
+    connect(m_phoneAction, &QAction::toggled, this, &BrowserWindow::setPhoneViewShown);
+
+    m_panes->setObjectName(QStringLiteral("BrowserPanes"));
+    m_panes->setChildrenCollapsible(false);
+    m_panes->addWidget(m_view);
+    m_panes->setStretchFactor(0, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(controls);
-    layout->addWidget(m_view, 1);
+    layout->addWidget(m_panes, 1);
     // The seller reads and scrolls the page first.
     setFocusProxy(m_view);
     m_view->setFocus();
@@ -88,6 +114,12 @@ BrowserWindow::BrowserWindow() : m_view(new QWebEngineView), m_address(new QLine
     });
     connect(page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
         m_address->setText(url.toDisplayString(QUrl::PreferLocalFile));
+        // The phone view shows the page the PC view shows.
+        if (m_phoneView && !m_phonePane->isHidden())
+            m_phoneView->load(url);
+        // The findings are those of one page; another page has none to show.
+        if (m_findings)
+            m_findings->setVisible(url.adjusted(QUrl::RemoveFragment) == m_findingsUrl);
     });
     connect(page, &QWebEnginePage::titleChanged, this, &BrowserWindow::updateTitle);
     connect(page, &QWebEnginePage::loadStarted, this, &BrowserWindow::onLoadStarted);
@@ -99,6 +131,7 @@ QWebEnginePage* BrowserWindow::page() const {
 }
 
 void BrowserWindow::navigate(const QUrl& url) {
+    m_navigatedUrl = url.adjusted(QUrl::RemoveFragment);
     expectLoad();
     m_view->load(url);
 }
@@ -127,6 +160,65 @@ void BrowserWindow::onLoadFinished() {
     m_loadedOnce = true;
     if (!busy())
         emit loadSettled();
+}
+
+void BrowserWindow::showFindings(const QList<check::Finding>& findings) {
+    if (!m_findings) {
+        m_findings = new FindingsList;
+        m_findings->setMinimumWidth(200);
+        m_panes->addWidget(m_findings);
+        m_panes->setStretchFactor(m_panes->indexOf(m_findings), 0);
+        m_panes->setSizes({qMax(width() - 300, 300), 280});
+        connect(m_findings, &FindingsList::findingActivated, this, &BrowserWindow::scrollToFinding);
+    }
+    m_findings->setFindings(findings);
+    m_findingsUrl = m_navigatedUrl;
+    m_findings->show();
+}
+
+void BrowserWindow::setPhoneViewShown(bool shown) {
+    if (m_phoneAction->isChecked() != shown)
+        m_phoneAction->setChecked(shown); // comes back here through toggled
+    if (!m_phonePane && !shown)
+        return;
+    if (!m_phonePane) {
+        m_phoneView = new QWebEngineView;
+        m_phoneView->setPage(new BrowserPage(m_phoneView));
+        m_phoneView->setObjectName(QStringLiteral("BrowserPhoneView"));
+        m_phoneView->setAccessibleName(QStringLiteral("スマホ幅のページ"));
+        m_phoneView->setFixedWidth(PhoneWidth);
+        auto* caption = new QLabel(QStringLiteral("スマホ幅（375 px）"));
+        m_phonePane = new QWidget;
+        m_phonePane->setObjectName(QStringLiteral("BrowserPhonePane"));
+        auto* layout = new QVBoxLayout(m_phonePane);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(caption);
+        layout->addWidget(m_phoneView, 1);
+        m_phonePane->hide(); // shown below, with the page loaded
+        m_panes->insertWidget(1, m_phonePane);
+        m_panes->setStretchFactor(1, 0);
+    }
+    if (shown == !m_phonePane->isHidden())
+        return;
+    // The PC view keeps its width: the window grows by the phone view as far as the screen
+    // lets it, and gives the room back afterwards.
+    const int room = m_phonePane->sizeHint().width() + m_panes->handleWidth();
+    const int widest = screen() ? screen()->availableGeometry().width() : width() + room;
+    m_phonePane->setVisible(shown);
+    if (shown) {
+        if (m_phoneView->url() != page()->url())
+            m_phoneView->load(page()->url());
+        resize(qMin(width() + room, widest), height());
+    } else {
+        resize(qMax(width() - room, 640), height());
+    }
+}
+
+void BrowserWindow::scrollToFinding(int index) {
+    const QString script = findingScrollScript(m_findings->findings(), index);
+    page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    if (m_phoneView && !m_phonePane->isHidden())
+        m_phoneView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }
 
 void BrowserWindow::updateTitle() {

@@ -1,14 +1,20 @@
 #pragma once
 
+#include "check/page_check.h"
+
 #include <QPointer>
 #include <QWebEnginePage>
 #include <QWidget>
 
+class QAction;
 class QLineEdit;
+class QSplitter;
 class QToolButton;
 class QWebEngineView;
 
 namespace web {
+
+class FindingsList;
 
 // A page that puts the pages it is asked to open in a window of their own (target="_blank",
 // window.open) into a new browser window, shown.
@@ -23,8 +29,10 @@ protected:
 // The address a caller gives as a web address or as the full path of a local file.
 QUrl urlFromAddress(const QString& address);
 
-// A top-level browser window: navigation controls over the page. It deletes itself when
-// the seller closes it, and it keeps the ready state that page waits read.
+// A top-level browser window: navigation controls over the page, a phone-width view of the
+// same page beside it on demand, and the page check's findings when there are any to show.
+// It deletes itself when the seller closes it, and it keeps the ready state that page waits
+// read.
 class BrowserWindow : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +47,10 @@ public:
     void cancelExpectedLoad();
     int readyState() const;
     bool busy() const { return m_expectingStart || m_engineLoading; }
+    // The findings of the page navigated to last, shown beside it while it is the page shown.
+    void showFindings(const QList<check::Finding>& findings);
+    // The page again at a phone's width (375 px) beside the PC view, or not.
+    void setPhoneViewShown(bool shown);
 
 signals:
     // The latest load has finished, successfully or not.
@@ -48,9 +60,17 @@ private:
     void onLoadStarted();
     void onLoadFinished();
     void updateTitle();
+    void scrollToFinding(int index);
 
     QWebEngineView* m_view;
     QLineEdit* m_address;
+    QSplitter* m_panes;
+    QAction* m_phoneAction;
+    QWidget* m_phonePane = nullptr; // made when first shown: it costs a second renderer
+    QWebEngineView* m_phoneView = nullptr;
+    FindingsList* m_findings = nullptr;
+    QUrl m_navigatedUrl; // without its fragment, like m_findingsUrl
+    QUrl m_findingsUrl;
     // A load was asked for and the engine has not reported its start yet: a finish seen
     // meanwhile belongs to the load before it.
     bool m_expectingStart = false;

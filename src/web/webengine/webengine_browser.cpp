@@ -177,4 +177,8 @@ QList<Link> WebEngineBrowser::links() {
     return links;
 }
 
+void WebEngineBrowser::showFindings(const QList<check::Finding>& findings) {
+    window().showFindings(findings);
+}
+
 } // namespace web

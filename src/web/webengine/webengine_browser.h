@@ -27,6 +27,7 @@ public:
     void setFieldValue(int form, const QString& name, const QString& value) override;
     void submitForm(int form) override;
     QList<Link> links() override;
+    void showFindings(const QList<check::Finding>& findings) override;
 
 private:
     BrowserWindow& window() const;

@@ -2,10 +2,13 @@
 // first use so the program starts without it.
 #include "browser_window.h"
 #include "web/browser_factory.h"
+#include "web/findings_list.h"
 #include "webengine_browser.h"
 
 #include <QApplication>
+#include <QSplitter>
 #include <QVBoxLayout>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 // The engine's own set-up, which it runs when it is linked into a program; Qt's modules
@@ -18,22 +21,45 @@ namespace web {
 
 namespace {
 
-// A page inside a window of the program; links that open a window open a browser window.
+// A page inside a window of the program, with the page check's findings beside it once
+// there are any to show; links that open a window open a browser window.
 class WebEnginePageView : public PageView {
 public:
-    explicit WebEnginePageView(QWidget* parent) : PageView(parent), m_view(new QWebEngineView) {
+    explicit WebEnginePageView(QWidget* parent)
+        : PageView(parent), m_view(new QWebEngineView), m_panes(new QSplitter) {
         m_view->setPage(new BrowserPage(m_view));
+        m_view->setObjectName(QStringLiteral("PageViewPage"));
         m_view->setAccessibleName(QStringLiteral("ページ"));
+        m_panes->setChildrenCollapsible(false);
+        m_panes->addWidget(m_view);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(m_view);
+        layout->addWidget(m_panes);
         setFocusProxy(m_view);
     }
 
     void showFile(const QString& path) override { m_view->load(QUrl::fromLocalFile(path)); }
 
+    void showFindings(const QList<check::Finding>& findings) override {
+        if (!m_findings) {
+            m_findings = new FindingsList;
+            m_findings->setMinimumWidth(180);
+            m_panes->addWidget(m_findings);
+            m_panes->setStretchFactor(0, 1);
+            m_panes->setStretchFactor(1, 0);
+            m_panes->setSizes({qMax(width() - 260, 240), 260});
+            connect(m_findings, &FindingsList::findingActivated, this, [this](int index) {
+                m_view->page()->runJavaScript(findingScrollScript(m_findings->findings(), index),
+                                              QWebEngineScript::ApplicationWorld);
+            });
+        }
+        m_findings->setFindings(findings);
+    }
+
 private:
     QWebEngineView* m_view;
+    QSplitter* m_panes;
+    FindingsList* m_findings = nullptr;
 };
 
 } // namespace

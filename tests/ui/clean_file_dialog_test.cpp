@@ -1,0 +1,163 @@
+#include "accessible_names.h"
+#include "fake_browser.h"
+#include "form1_fixture.h"
+#include "storage/listing_index.h"
+#include "ui/clean_file_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using storage::EntryKind;
+
+// Readable failures: gtest would print a QString as its raw code units.
+static void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QList<std::pair<EntryKind, QString>> kFourListings = {{EntryKind::Finished, u"赤い傘"_s},
+                                                            {EntryKind::Finished, u"白い傘"_s},
+                                                            {EntryKind::Listed, u"青い傘"_s},
+                                                            {EntryKind::Finished, u"黒い傘"_s}};
+
+class CleanFileDialogTest : public Form1Fixture {
+protected:
+    void writeIndex(const QList<std::pair<EntryKind, QString>>& entries) {
+        for (const QString& folder : {u"data/after"_s, u"userdata/after"_s})
+            QDir().mkpath(m_folder.path(folder));
+        m_storage.workspace.applicationFolder = m_folder.path();
+        storage::ListingIndex index;
+        const QDateTime at(QDate(2024, 1, 5), QTime(9, 30));
+        for (const auto& [kind, title] : entries)
+            index << storage::IndexEntry{
+                kind, title, at.addSecs(index.size()).toString(u"yyyyMMddHHmmss"_s), at};
+        storage::writeIndex(m_storage, index);
+    }
+    ui::CleanFileDialog& open(web::BrowserFactory* browsers) {
+        m_dialog = std::make_unique<ui::CleanFileDialog>(m_storage, m_prompter, browsers);
+        m_dialog->show();
+        return *m_dialog;
+    }
+    template <typename Widget> Widget* in(const QString& name) const {
+        return m_dialog->findChild<Widget*>(name);
+    }
+    QListWidget* list(int mode) const { return in<QListWidget>(u"List1_%1"_s.arg(mode)); }
+    void select(int mode, std::initializer_list<int> rows) const {
+        for (int row : rows)
+            list(mode)->item(row)->setSelected(true);
+    }
+    QStringList lines(int mode) const {
+        QStringList texts;
+        for (int row = 0; row < list(mode)->count(); ++row)
+            texts << list(mode)->item(row)->text();
+        return texts;
+    }
+
+    storage::Storage m_storage;
+    FakeBrowserFactory m_browsers;
+    std::unique_ptr<ui::CleanFileDialog> m_dialog;
+};
+
+// A selection in the hidden list must not count: each button looks at the visible one only.
+TEST_F(CleanFileDialogTest, EveryActionWithNothingSelectedInTheVisibleListOnlySaysSo) {
+    writeIndex({{EntryKind::Finished, u"赤い傘"_s}, {EntryKind::Listed, u"青い傘"_s}});
+    const QByteArray index = m_folder.readBytes(u"data/tm1.dat"_s);
+    open(&m_browsers);
+    select(0, {0});
+    in<QRadioButton>(u"Option1_1"_s)->click();
+    EXPECT_TRUE(list(1)->isVisible() && !list(0)->isVisible());
+    EXPECT_EQ(in<QLabel>(u"Label1"_s)->text(), u"出品済ファイル"_s);
+    EXPECT_EQ(in<QPushButton>(u"Command1"_s)->text(), u"完成に戻す"_s);
+    expectAccessibleNamesComplete(m_dialog.get());
+
+    for (const char* button : {"Command1", "DELButton", "CopyButton", "PreviewButton"})
+        in<QPushButton>(QString::fromUtf8(button))->click();
+    EXPECT_EQ(m_prompter.texts, QStringList(4, u"選択されていません"_s));
+    EXPECT_EQ(m_folder.readBytes(u"data/tm1.dat"_s), index);
+    EXPECT_TRUE(m_browsers.browsers.empty());
+    EXPECT_TRUE(m_dialog->copiedTitles().isEmpty());
+    in<QRadioButton>(u"Option1_0"_s)->click();
+    EXPECT_EQ(m_dialog->IsTitleSelected(u"赤い傘"_s), 1); // kept while hidden
+}
+
+TEST_F(CleanFileDialogTest, MovingTwoOfThreeSelectedLeavesTheThirdAndKeepsTheMode) {
+    writeIndex(kFourListings);
+    open(&m_browsers);
+    select(0, {0, 2});
+    m_prompter.answers = {false, true}; // "No" first: nothing moves
+    in<QPushButton>(u"Command1"_s)->click();
+    EXPECT_EQ(lines(0).size(), 3);
+    in<QPushButton>(u"Command1"_s)->click();
+
+    EXPECT_EQ(m_prompter.texts, QStringList(2, u"出品済にしますか？"_s));
+    EXPECT_EQ(lines(0), QStringList{u"白い傘"_s});
+    EXPECT_EQ(lines(1), QStringList({u"赤い傘"_s, u"青い傘"_s, u"黒い傘"_s})); // index order
+    EXPECT_EQ(m_dialog->mode(), 0);
+}
+
+TEST_F(CleanFileDialogTest, PreviewShowsTheFirstSelectedLinesPageOfTheModeOrReportsNoBrowser) {
+    writeIndex({{EntryKind::Listed, u"ABC 傘"_s}, {EntryKind::Listed, u"青い傘"_s}});
+    for (web::BrowserFactory* browsers : {static_cast<web::BrowserFactory*>(nullptr),
+                                          static_cast<web::BrowserFactory*>(&m_browsers)}) {
+        open(browsers);
+        in<QRadioButton>(u"Option1_1"_s)->click();
+        select(1, {1, 0});
+        in<QPushButton>(u"PreviewButton"_s)->click();
+    }
+    EXPECT_EQ(m_prompter.texts,
+              QStringList{u"オブジェクトが設定されていません。 (PreviewButton 91)"_s});
+    ASSERT_EQ(m_browsers.browsers.size(), 1u);
+    EXPECT_EQ(m_browsers.browsers[0]->events,
+              QStringList({u"navigate "_s + m_folder.path(u"userdata/after/ＡＢＣ　傘.html"_s),
+                           u"visible true"_s, u"release"_s}));
+}
+
+TEST_F(CleanFileDialogTest, AnIndexOfTenThousandEntriesFillsBothLists) {
+    QList<std::pair<EntryKind, QString>> entries;
+    for (int i = 0; i < 10000; ++i)
+        entries << std::pair{i % 2 ? EntryKind::Listed : EntryKind::Finished, u"傘 No.%1"_s.arg(i)};
+    writeIndex(entries);
+    open(nullptr);
+    EXPECT_EQ(lines(0).size(), 5000);
+    EXPECT_EQ(lines(1).constLast(), u"傘 No.9999"_s);
+}
+
+// Lines picked by keyboard, the lowest first, still copy from the top; and the main window's
+// activation, which gives back its start-up clipboard, must not undo the copy.
+TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
+    QGuiApplication::clipboard()->setText(u"start-up text"_s);
+    writeIndex(kFourListings);
+    createForm();
+    showActive();
+    QTimer::singleShot(0, m_form.get(), [] {
+        auto* dialog = QApplication::activeModalWidget();
+        auto* finished = dialog->findChild<QListWidget*>(u"List1_0"_s);
+        QTest::keyClick(finished, Qt::Key_End);
+        QTest::keyClick(finished, Qt::Key_Home, Qt::ControlModifier); // moves, selects nothing
+        QTest::keyClick(finished, Qt::Key_Space, Qt::ControlModifier);
+        QTest::keyClick(finished, Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(finished, Qt::Key_Space, Qt::ControlModifier);
+        dialog->findChild<QPushButton*>(u"CopyButton"_s)->click();
+        QGuiApplication::clipboard()->setText(u"copied elsewhere"_s);
+        dialog->findChild<QPushButton*>(u"CancelButton"_s)->click();
+    });
+    child<QAction>(u"mnurelease"_s)->trigger();
+    const QString titles = u"赤い傘\r\n白い傘\r\n黒い傘\r\n"_s;
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), titles);
+    m_form->activateWindow(); // the seller comes back to the window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    QTest::qWait(50); // every pending event has run, the activation's among them
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), titles);
+}
+
+} // namespace
