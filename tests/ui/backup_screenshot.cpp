@@ -4,6 +4,7 @@
 #include "default_text_files.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "printing_prompter.h"
 #include "ui/app_style.h"
 #include "ui/backup_progress.h"
 #include "ui/form1.h"
@@ -18,16 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-struct PrintingPrompter : platform::Prompter {
-    void inform(const QString& text) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool ask(const QString& text) override {
-        inform(text);
-        return false;
-    }
-};
 
 bool saveScreen(QWidget& window, const QString& file) {
     QTest::qWait(300);

@@ -2,6 +2,7 @@
 // listings and saves a picture of each mode, so the layout can be looked at with real fonts.
 //   clean_file_dialog_screenshot <output folder>
 #include "platform/prompter.h"
+#include "printing_prompter.h"
 #include "storage/listing_index.h"
 #include "ui/app_style.h"
 #include "ui/clean_file_dialog.h"
@@ -16,20 +17,6 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-struct PrintingPrompter : platform::Prompter {
-    void inform(const QString& text) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool ask(const QString& text) override {
-        inform(text);
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -3,6 +3,7 @@
 //   form1_screenshot <output folder>
 #include "default_text_files.h"
 #include "platform/prompter.h"
+#include "printing_prompter.h"
 #include "ui/app_style.h"
 #include "ui/form1.h"
 
@@ -20,16 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-struct PrintingPrompter : platform::Prompter {
-    void inform(const QString& text) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool ask(const QString& text) override {
-        inform(text);
-        return true;
-    }
-};
 
 // Some choices, so the summaries on page 0 show what they look like when full and the
 // lists show what a seller's saved settings put there.
@@ -85,7 +76,7 @@ int main(int argc, char** argv) {
     QTemporaryDir workspace;
     writeDefaultTextFiles(workspace.path());
     writeFirstRunProfiles(workspace.path());
-    PrintingPrompter prompter;
+    PrintingPrompter prompter(true);
     ui::Form1 form(ui::Form1Services{workspace.path(), &prompter, nullptr, nullptr});
     form.move(0, 0);
     form.show();
