@@ -2,7 +2,6 @@
 // settings entry, the title and description aids, and what assistive technology reads.
 #include "form1_fixture.h"
 #include "profile/profiles.h"
-#include "ui/named_combo_box.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -86,18 +85,6 @@ TEST_F(Form1Phrases, EditorKeepsTheWindowGuardedUntilItEndsThenTheBoxIsReloaded)
     EXPECT_FALSE(m_form->isVisible());
 }
 
-TEST_F(Form1Phrases, StockPhraseEditorGuardsTheExplanationButtonsToo) {
-    useScriptAsEditor();
-    createForm();
-    QTimer::singleShot(0, m_form.get(), [&] {
-        click(u"CommandButton18"_s);
-        letEditorEnd();
-    });
-    click(u"Command定型文を編集"_s);
-    EXPECT_EQ(m_prompter.texts, QStringList{kRunning});
-    EXPECT_EQ(m_folder.readBytes(u"text/定型文.txt"_s), QByteArray("rewritten\r\n"));
-}
-
 struct InsertCase {
     const char* name;
     QString description;
@@ -116,7 +103,7 @@ class StockPhraseInsertion : public Form1Phrases,
 
 TEST_P(StockPhraseInsertion, GoesInAtTheCaretAndGivesTheClipboardBack) {
     const InsertCase& c = GetParam();
-    writeTextFile(u"定型文.txt"_s, c.phraseLines);
+    writeTextFile(u"定型文.txt"_s, c.phraseLines); // no lines: an empty file
     createForm();
     showActive();
     QGuiApplication::clipboard()->setText(u"売り手のコピー"_s);
@@ -132,7 +119,8 @@ TEST_P(StockPhraseInsertion, GoesInAtTheCaretAndGivesTheClipboardBack) {
     EXPECT_EQ(box->toPlainText(), c.expected);
     EXPECT_EQ(box->textCursor().position(), c.caretAfter);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"売り手のコピー"_s);
-    EXPECT_TRUE(m_prompter.texts.isEmpty());
+    // Only the empty file is reported, as a failure to read it.
+    EXPECT_EQ(m_prompter.texts.join(u'|').contains(u" (Insert "_s), c.phraseLines.isEmpty());
     // One step for the seller to take back.
     box->undo();
     EXPECT_EQ(box->toPlainText(), c.description);
@@ -152,22 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         InsertCase{"CaretInTheMiddle", u"前半後半"_s, 2, 2, {u"挿入"_s}, u"前半挿入\n後半"_s, 5},
         // A selection stays; the phrase goes in at its start, whichever way it was made.
         InsertCase{"SelectionKept", u"abcdef"_s, 2, 4, {u"P"_s}, u"abP\ncdef"_s, 4},
-        InsertCase{"BackwardSelection", u"abcdef"_s, 4, 2, {u"P"_s}, u"abP\ncdef"_s, 4}));
-
-TEST_F(Form1Phrases, EmptyPhraseFileLeavesDescriptionAndClipboard) {
-    m_folder.writeBytes(u"text/定型文.txt"_s, {});
-    createForm();
-    showActive();
-    QGuiApplication::clipboard()->setText(u"売り手のコピー"_s);
-    child<QPlainTextEdit>(u"TextBox商品説明"_s)->setPlainText(u"説明"_s);
-
-    click(u"Command定型文を挿入"_s);
-
-    EXPECT_EQ(boxText(u"TextBox商品説明"_s), u"説明"_s);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), u"売り手のコピー"_s);
-    ASSERT_EQ(m_prompter.texts.size(), 1);
-    EXPECT_TRUE(m_prompter.texts[0].contains(u" (Insert "_s)) << m_prompter.texts[0].toStdString();
-}
+        InsertCase{"BackwardSelection", u"abcdef"_s, 4, 2, {u"P"_s}, u"abP\ncdef"_s, 4},
+        InsertCase{"EmptyPhraseFile", u"説明"_s, 1, 1, {}, u"説明"_s, 1}));
 
 struct CounterCase {
     const char* name;
@@ -243,31 +217,6 @@ TEST_F(Form1Phrases, EditorMenuEntryShowsTheEditorSettings) {
     });
     m_form->findChild<QAction*>(u"mnuediter"_s)->trigger();
     EXPECT_EQ(shown, u"EitorDialog"_s);
-}
-
-// The accessibility bus passes text interfaces on, not values: every list and display
-// must offer its current content as text.
-TEST_F(Form1Phrases, ListsAndDisplaysOfferTheirContentAsText) {
-    createForm();
-    const auto textOf = [](QWidget* widget) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        QAccessibleTextInterface* text = accessible ? accessible->textInterface() : nullptr;
-        return text ? text->text(0, text->characterCount()) : u"(no text)"_s;
-    };
-    const auto combos = m_form->findChildren<ui::NamedComboBox*>();
-    ASSERT_GE(combos.size(), 13);
-    for (ui::NamedComboBox* combo : combos) {
-        if (combo->count() > 1)
-            combo->setCurrentIndex(1);
-        EXPECT_EQ(textOf(combo),
-                  combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText())
-            << combo->objectName().toStdString();
-    }
-    for (const QString& name :
-         {u"Label支払い方法"_s, u"Label送料1"_s, u"Label送料2"_s, u"Label12"_s}) {
-        child<QLabel>(name)->setText(u"表示 "_s + name);
-        EXPECT_EQ(textOf(child<QLabel>(name)), u"表示 "_s + name);
-    }
 }
 
 // A tick given through assistive technology counts as the seller's click: the summaries,
