@@ -9,35 +9,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct PasswordCase {
-    const char* name;
-    QString password;
-    QByteArray bytes;
-    QString readBack;
-};
-void PrintTo(const PasswordCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(PasswordFile, StoresOneMaskedBytePerCharacterAndReadsBackAtMost256) {
+    // a 0x61 ^ 0x6B = 0x0A ... 2 0x32 ^ 0x6B = 0x59; ｱ is 0xB1 in CP932 and \ is 0x5C.
+    const struct {
+        QString password;
+        QByteArray bytes;
+        QString readBack;
+    } cases[] = {{u"abc2\\ｱ"_s, "\x0A\x09\x08\x59\x37\xDA", u"abc2\\ｱ"_s},
+                 {QString(300, u'x'), QByteArray(300, 'x' ^ 0x6B), QString(256, u'x')}};
+    for (const auto& c : cases) {
+        TempAppFolder app;
+        app.writeBytes(u"ini/psbin.dat"_s, "old");
+        ScriptedPrompter prompter;
+        EXPECT_TRUE(aids::WriteAccountPassword(app.path(), c.password, prompter));
+        EXPECT_EQ(app.readBytes(u"ini/psbin.dat"_s), c.bytes) << c.password.size();
+        EXPECT_EQ(aids::ReadAccountPassword(app.path(), prompter), c.readBack);
+        EXPECT_TRUE(prompter.texts.isEmpty());
+    }
 }
-
-class PasswordFile : public ::testing::TestWithParam<PasswordCase> {};
-
-TEST_P(PasswordFile, StoresOneMaskedBytePerCharacter) {
-    TempAppFolder app;
-    app.writeBytes(u"ini/psbin.dat"_s, "old");
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(aids::WriteAccountPassword(app.path(), GetParam().password, prompter));
-    EXPECT_EQ(app.readBytes(u"ini/psbin.dat"_s), GetParam().bytes);
-    EXPECT_EQ(aids::ReadAccountPassword(app.path(), prompter), GetParam().readBack);
-    EXPECT_TRUE(prompter.texts.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Passwords, PasswordFile,
-    ::testing::Values(
-        // a 0x61 ^ 0x6B = 0x0A ... 2 0x32 ^ 0x6B = 0x59; ｱ is 0xB1 in CP932 and \ is 0x5C.
-        PasswordCase{"six characters", u"abc2\\ｱ"_s, "\x0A\x09\x08\x59\x37\xDA", u"abc2\\ｱ"_s},
-        PasswordCase{"300 characters", QString(300, u'x'), QByteArray(300, 'x' ^ 0x6B),
-                     QString(256, u'x')}));
 
 TEST(PasswordFile, MissingFileReadsEmptyAndIsCreatedForTheOwnerOnly) {
     TempAppFolder app;

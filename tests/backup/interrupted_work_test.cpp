@@ -60,8 +60,7 @@ TEST_P(InterruptedBackup, LeavesNoArchiveAndAnEarlierFileAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stops, InterruptedBackup,
-                         ::testing::Values(Stop{"cancel at first", Step::Archiving, 1, true},
-                                           Stop{"cancel at last", Step::Archiving, -1, true},
+                         ::testing::Values(Stop{"cancel at last", Step::Archiving, -1, true},
                                            Stop{"fail midway", Step::Archiving, 20, false}));
 
 class InterruptedRestore : public ::testing::TestWithParam<Stop> {};
@@ -89,7 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Stop{"fail while unpacking", Step::Extracting, 10, false},
                       Stop{"fail while saving the current", Step::SavingCurrent, 10, false},
                       Stop{"cancel after the first folder", Step::Replacing, 1, true},
-                      Stop{"fail after the third folder", Step::Replacing, 3, false},
                       Stop{"fail after the last folder", Step::Replacing, -1, false}));
 
 // The archive would otherwise take in its own half-written self.

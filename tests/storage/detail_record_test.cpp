@@ -47,12 +47,7 @@ void PrintTo(const BadRecord& c, std::ostream* os) {
 }
 class BadDetailRecord : public DetailRecordFile, public ::testing::WithParamInterface<BadRecord> {};
 TEST_P(BadDetailRecord, FailsWithItsNumber) {
-    try {
-        apply(GetParam().line);
-        FAIL() << "accepted";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.number(), GetParam().number);
-    }
+    expectError(GetParam().number, [&] { apply(GetParam().line); });
 }
 INSTANTIATE_TEST_SUITE_P(
     Records, BadDetailRecord,

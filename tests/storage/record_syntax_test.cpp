@@ -21,12 +21,7 @@ TEST(RecordReader, ReadsEachKindOfFieldAcrossLinesUpToTheEnd) {
     EXPECT_EQ(in.readDateTime(), QDateTime(QDate(2024, 1, 5), QTime(9, 30)));
     EXPECT_EQ(in.readInteger(), -1);
     EXPECT_EQ(in.readDateTime(), QDateTime(QDate(2024, 1, 5), QTime(0, 0)));
-    try {
-        in.readInteger();
-        FAIL() << "read past the end";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.number(), platform::ErrorNumber::InputPastEndOfFile);
-    }
+    expectError(platform::ErrorNumber::InputPastEndOfFile, [&] { in.readInteger(); });
 }
 
 struct BadField {
@@ -41,12 +36,8 @@ void PrintTo(const BadField& c, std::ostream* os) {
 class RecordReaderRefuses : public ::testing::TestWithParam<BadField> {};
 TEST_P(RecordReaderRefuses, AFieldOfTheWrongKind) {
     RecordReader in(GetParam().bytes);
-    try {
-        GetParam().dateTime ? void(in.readDateTime()) : void(in.readInteger());
-        FAIL() << "accepted";
-    } catch (const platform::Error& error) {
-        EXPECT_EQ(error.number(), GetParam().number);
-    }
+    expectError(GetParam().number,
+                [&] { GetParam().dateTime ? void(in.readDateTime()) : void(in.readInteger()); });
 }
 INSTANTIATE_TEST_SUITE_P(
     Fields, RecordReaderRefuses,

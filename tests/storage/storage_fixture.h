@@ -58,3 +58,13 @@ protected:
 };
 
 core::ListingRecord listingRecord(const QString& title, const QString& description = {});
+
+// Fails the test unless `attempt` throws the error `number`.
+template <class Attempt> void expectError(int number, Attempt attempt) {
+    try {
+        attempt();
+        ADD_FAILURE() << "accepted";
+    } catch (const platform::Error& error) {
+        EXPECT_EQ(error.number(), number);
+    }
+}

@@ -53,6 +53,8 @@ TEST_F(PageActions, PreviewTidiesTheTitleAndShowsThePageInANewBrowser) {
     createWindow();
     showActive();
     setText(u"TextBoxタイトル"_s, u"  置き時計  "_s);
+    // The first-run template and footer add no findings: the phone number is the only one.
+    child<QPlainTextEdit>(u"TextBox商品説明"_s)->setPlainText(u"お急ぎの方は 090-1234-5678 まで"_s);
     click(u"ButtonPreview"_s);
     click(u"ButtonPreview"_s);
     EXPECT_EQ(child<QLineEdit>(u"TextBoxタイトル"_s)->text(), u"置き時計"_s);
@@ -63,6 +65,9 @@ TEST_F(PageActions, PreviewTidiesTheTitleAndShowsThePageInANewBrowser) {
     EXPECT_EQ(events.value(0), u"navigate "_s + page);
     EXPECT_TRUE(events.contains(u"visible true"_s));
     EXPECT_EQ(events.last(), u"release"_s); // the window stays open for the seller
+    const auto findings = m_browsers.browsers[1]->findings.value_or(QList<check::Finding>{});
+    ASSERT_EQ(findings.size(), 1);
+    EXPECT_EQ(findings.front().text, u"090-1234-5678"_s);
     EXPECT_TRUE(m_folder.readBytes(u"template/preview.html"_s)
                     .contains(cp932Lines({u"置き時計"_s}).chopped(2)));
 }
@@ -83,7 +88,7 @@ TEST_F(PageActions, PreviewHoldsTheStyleBroughtIntoRange) {
     EXPECT_EQ(profiles.ReadSettingIni(u"disp"_s, u"width"_s), u"0"_s);
 }
 
-TEST_F(PageActions, PreviewStopsAtTheTitleRulesAndReportsAMissingBrowser) {
+TEST_F(PageActions, PreviewStopsAtTheTitleRulesAndPreviewAndListReportAMissingBrowser) {
     createWindow();
     showActive();
     setText(u"TextBoxタイトル"_s, u"   "_s);
@@ -97,6 +102,18 @@ TEST_F(PageActions, PreviewStopsAtTheTitleRulesAndReportsAMissingBrowser) {
     click(u"ButtonPreview"_s);
     EXPECT_EQ(m_prompter.texts, QStringList{u"オブジェクトが設定されていません。 (CB12 91)"_s});
     EXPECT_TRUE(exists(u"template/preview.html"_s)); // the page was written before
+
+    // The listing guide opens all the same, with the page's text to copy.
+    m_prompter.texts.clear();
+    bool opened = false;
+    whenModalOpens<ui::SyupinDialog>([&](ui::SyupinDialog* guide) {
+        opened = true;
+        EXPECT_FALSE(guide->pageText().isEmpty());
+        guide->reject();
+    });
+    click(u"Command2"_s);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(m_prompter.texts, QStringList{u"オブジェクトが設定されていません。 (Command2 91)"_s});
 }
 
 TEST_F(PageActions, FinishingTwiceKeepsOneEntryAndOnePage) {
@@ -152,9 +169,11 @@ TEST_F(PageActions, ListOpensTheGuideWithTheTitleAndThePageText) {
     createWindow();
     showActive();
     setText(u"TextBoxタイトル"_s, u" 腕時計 "_s);
-    child<QPlainTextEdit>(u"TextBox商品説明"_s)->setPlainText(u"価格 1,980円\n送料別"_s);
+    child<QPlainTextEdit>(u"TextBox商品説明"_s)
+        ->setPlainText(u"価格 1,980円\n送料別 090-1234-5678"_s);
     QString copied;
     QStringList shownFiles;
+    std::optional<QList<check::Finding>> findings;
     whenModalOpens<ui::SyupinDialog>([&](ui::SyupinDialog* guide) {
         EXPECT_EQ(guide->windowTitle(), u"出品案内"_s);
         EXPECT_EQ(guide->findChild<QLineEdit*>(u"TextTitle"_s)->text(), u"腕時計"_s);
@@ -162,36 +181,25 @@ TEST_F(PageActions, ListOpensTheGuideWithTheTitleAndThePageText) {
         auto* copy = guide->findChild<QAbstractButton*>(u"Command2"_s);
         QTest::mouseClick(copy, Qt::LeftButton);
         copied = QGuiApplication::clipboard()->text();
-        if (!m_browsers.pageViews.empty() && m_browsers.pageViews.front())
+        if (!m_browsers.pageViews.empty() && m_browsers.pageViews.front()) {
             shownFiles = m_browsers.pageViews.front()->shownFiles;
+            findings = m_browsers.pageViews.front()->findings;
+        }
         QTest::mouseClick(guide->findChild<QAbstractButton*>(u"CancelButton"_s), Qt::LeftButton);
     });
     click(u"Command2"_s);
 
     const QString page = finishedPage(u"腕時計"_s);
     EXPECT_EQ(shownFiles, QStringList{page});
+    // The page check advises beside the guide's page too.
+    ASSERT_EQ(findings.value_or(QList<check::Finding>{}).size(), 1);
+    EXPECT_EQ(findings->front().text, u"090-1234-5678"_s);
     // The piece reader drops the price's comma and every line break of the page.
     EXPECT_TRUE(copied.contains(u"価格 1980円<br>送料別"_s)) << copied.toStdString();
     EXPECT_FALSE(copied.contains(u'\n'));
     EXPECT_FALSE(copied.contains(u'\r'));
     EXPECT_TRUE(m_prompter.texts.isEmpty());
     EXPECT_EQ(dataFiles(), QStringList{u"tm1.dat"_s}); // listing keeps no data
-}
-
-TEST_F(PageActions, ListWithoutABrowserStillOpensTheGuide) {
-    m_browsers.unavailable = true;
-    createWindow();
-    showActive();
-    setText(u"TextBoxタイトル"_s, u"題"_s);
-    bool opened = false;
-    whenModalOpens<ui::SyupinDialog>([&](ui::SyupinDialog* guide) {
-        opened = true;
-        EXPECT_FALSE(guide->pageText().isEmpty());
-        guide->reject();
-    });
-    click(u"Command2"_s);
-    EXPECT_TRUE(opened);
-    EXPECT_EQ(m_prompter.texts, QStringList{u"オブジェクトが設定されていません。 (Command2 91)"_s});
 }
 
 } // namespace

@@ -90,16 +90,6 @@ INSTANTIATE_TEST_SUITE_P(Fields, Login,
                                                 {u"set 0 passwd=pa ss"_s, u"submit 0"_s}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Automation, ActionsThatCannotStartOpenNoBrowser) {
-    search(QString());
-    logIn(u"seller_1"_s, QString());
-    EXPECT_EQ(
-        m_prompter.texts,
-        (QStringList{u"検索文字(JANコードでもOK)を入力してください"_s,
-                     u"基本情報＆注意事項の画面でYahoo!ID,パスワードの登録をしてください。"_s}));
-    EXPECT_TRUE(m_browsers.browsers.empty());
-}
-
 TEST_F(Automation, FailuresAreReportedInEachActionsOwnWords) {
     m_browsers.pages.remove(kStore); // no search form: the browser goes, still hidden
     search(u"本"_s);

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -184,22 +183,6 @@ TEST_F(WebEngineBrowser, WindowStaysWithTheSellerUntilClosed) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(browserWindows(), QList<QWidget*>{shownBrowserWindow()});
     delete shownBrowserWindow();
-}
-
-TEST_F(WebEngineBrowser, PageViewShowsALocalPageInsideItsWindow) {
-    QWidget dialog;
-    web::PageView* view = s_loader->createPageView(&dialog);
-    // Reached through Qt's meta-objects: linking the engine here would load it before the
-    // application exists, unlike in the program.
-    QObject* engineView = nullptr;
-    for (QObject* child : view->findChildren<QObject*>())
-        if (child->inherits("QWebEngineView"))
-            engineView = child;
-    ASSERT_NE(engineView, nullptr);
-    QSignalSpy loaded(engineView, SIGNAL(loadFinished(bool)));
-    view->showFile(writePage());
-    ASSERT_TRUE(loaded.wait(20000));
-    EXPECT_EQ(engineView->property("title").toString(), u"出品プレビュー"_qs);
 }
 
 } // namespace
