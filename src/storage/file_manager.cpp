@@ -80,6 +80,14 @@ void readFileLists(const Storage& storage, FileLists& lists) {
     }
 }
 
+// Shows the first failure of an operation, if any; true when there was none.
+bool reportFailure(const std::optional<Error>& failure, platform::Prompter& prompter) {
+    if (!failure)
+        return true;
+    prompter.inform(failure->report(kTag));
+    return false;
+}
+
 } // namespace
 
 EntryKind kindOfMode(int mode) {
@@ -151,11 +159,7 @@ bool DeleteListings(const Storage& storage, int mode, const QStringList& selecte
         if (!failure)
             failure = error;
     }
-    if (failure) {
-        prompter.inform(failure->report(kTag));
-        return false;
-    }
-    return true;
+    return reportFailure(failure, prompter);
 }
 
 bool MoveListings(const Storage& storage, int mode, const QStringList& selectedTitles,
@@ -212,11 +216,7 @@ bool MoveListings(const Storage& storage, int mode, const QStringList& selectedT
         if (!failure)
             failure = error;
     }
-    if (failure) {
-        prompter.inform(failure->report(kTag));
-        return false;
-    }
-    return true;
+    return reportFailure(failure, prompter);
 }
 
 QString copiedTitles(const QStringList& selectedTitles) {

@@ -4,7 +4,7 @@
 #include "default_text_files.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
-#include "printing_prompter.h"
+#include "screenshot_tool.h"
 #include "ui/app_style.h"
 #include "ui/backup_progress.h"
 #include "ui/form1.h"
@@ -33,9 +33,7 @@ bool saveScreen(QWidget& window, const QString& file) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ui::applyApplicationStyle(application);
-    const QString output =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(output);
+    const QString output = screenshotFolder(argc, argv, QStringLiteral("screenshots"));
 
     QTemporaryDir workspace;
     writeDefaultTextFiles(workspace.path());

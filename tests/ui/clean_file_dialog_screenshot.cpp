@@ -2,7 +2,7 @@
 // listings and saves a picture of each mode, so the layout can be looked at with real fonts.
 //   clean_file_dialog_screenshot <output folder>
 #include "platform/prompter.h"
-#include "printing_prompter.h"
+#include "screenshot_tool.h"
 #include "storage/listing_index.h"
 #include "ui/app_style.h"
 #include "ui/clean_file_dialog.h"
@@ -21,8 +21,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::applyApplicationStyle(app);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s;
-    QDir().mkpath(output);
+    const QString output = screenshotFolder(argc, argv, u"."_s);
 
     QTemporaryDir folder;
     QDir().mkpath(folder.filePath(u"data"_s));

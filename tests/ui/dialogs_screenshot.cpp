@@ -1,6 +1,7 @@
 // Developer tool, not a test: pictures of the open-listing, about and listing-guide dialogs
 // with sample content, so their layout can be looked at with real fonts.
 //   dialogs_screenshot <output folder>
+#include "screenshot_tool.h"
 #include "ui/app_style.h"
 #include "ui/open_cmp_dialog.h"
 #include "ui/syupin_dialog.h"
@@ -25,8 +26,7 @@ void save(QWidget& dialog, const QString& folder, const QString& name) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::applyApplicationStyle(app);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(folder);
+    const QString folder = screenshotFolder(argc, argv, QStringLiteral("."));
 
     ui::OpenCMPDialog open({QStringLiteral("置き時計 昭和レトロ"), QStringLiteral("腕時計"),
                             QStringLiteral("腕時計")});

@@ -3,7 +3,7 @@
 //   form1_screenshot <output folder>
 #include "default_text_files.h"
 #include "platform/prompter.h"
-#include "printing_prompter.h"
+#include "screenshot_tool.h"
 #include "ui/app_style.h"
 #include "ui/form1.h"
 
@@ -69,9 +69,7 @@ void fillSampleChoices(ui::Form1& form) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ui::applyApplicationStyle(application);
-    const QString output =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(output);
+    const QString output = screenshotFolder(argc, argv, QStringLiteral("screenshots"));
 
     QTemporaryDir workspace;
     writeDefaultTextFiles(workspace.path());

@@ -2,6 +2,8 @@
 
 #include "platform/prompter.h"
 
+#include <QDir>
+#include <QString>
 #include <cstdio>
 
 // The screenshot tools' prompter: messages go to standard error, and every question gets
@@ -19,3 +21,10 @@ struct PrintingPrompter : platform::Prompter {
 private:
     bool m_answer;
 };
+
+// The screenshot tools' output folder: the first argument, or `fallback`; made if missing.
+inline QString screenshotFolder(int argc, char** argv, const QString& fallback) {
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : fallback;
+    QDir().mkpath(folder);
+    return folder;
+}
