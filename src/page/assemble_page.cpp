@@ -70,17 +70,29 @@ QString ColorToHtml(qint32 value) {
     return u'#' + digits.mid(4, 2) + digits.mid(2, 2) + digits.mid(0, 2);
 }
 
+std::optional<QString> templatePathIn(const QString& folder, const QString& name) {
+    const bool plain = !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+                       !name.contains(u'\\') && !name.contains(QChar());
+    if (!plain)
+        return std::nullopt;
+    return folder + u'/' + name;
+}
+
 PageStyle AssemblePage(const PageInputs& inputs, platform::Prompter& prompter) {
     const PageStyle style = normalizedPageStyle(inputs.style);
     PageExpander expander(inputs, style);
     try {
         std::optional<TemplatePieces> pieces;
-        try {
-            pieces.emplace(inputs.templatePath);
-        } catch (const platform::Error& error) {
-            if (!isMissingFile(error))
-                throw;
-            prompter.inform(kMissingTemplateMessage.toString());
+        if (!inputs.templatePath) {
+            prompter.inform(kUnsafeTemplateNameMessage.toString());
+        } else {
+            try {
+                pieces.emplace(*inputs.templatePath);
+            } catch (const platform::Error& error) {
+                if (!isMissingFile(error))
+                    throw;
+                prompter.inform(kMissingTemplateMessage.toString());
+            }
         }
         PageFile page(inputs.outputPath);
         if (pieces) {

@@ -9,6 +9,7 @@
 #include <QStringView>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 namespace page {
 
@@ -56,16 +57,25 @@ struct PageInputs {
     QStringList linkTable;
     // The product's home page, linked from the footer credit.
     QString homePage;
-    QString templatePath;
+    // Nothing when the held template name is not a plain file name (see templatePathIn).
+    std::optional<QString> templatePath;
     QString outputPath;
 };
 
+// The template `name` in `folder`, or nothing when the name is not a plain file name there
+// (empty, "." or "..", or holding a folder separator): a name read from the profile must
+// not reach a file outside the template folder.
+std::optional<QString> templatePathIn(const QString& folder, const QString& name);
+
 inline constexpr QStringView kMissingTemplateMessage =
     u"テンプレートが見つかりません。デフォルトで作成します。";
+inline constexpr QStringView kUnsafeTemplateNameMessage =
+    u"テンプレートの名前が正しくありません。デフォルトで作成します。";
 
 // Expands the template through the listing into the page at outputPath (CP932, CR LF, one
 // line for each template piece). A missing template is announced with
-// kMissingTemplateMessage and the page is made from the built-in temp1 instead. Other
+// kMissingTemplateMessage and the page is made from the built-in temp1 instead, as it is
+// after kUnsafeTemplateNameMessage when there is no template path. Other
 // failures are shown as "description (CH n)", except a missing file or folder after the
 // template was opened, which is silent; a failed page never replaces the previous file.
 // Returns the style brought into range, for the caller to hold from now on.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,6 +28,11 @@ constexpr std::array<Wrap, 2> kTextSizeWraps = {kSize2, kPlain}; // "小" is the
 
 constexpr std::array<QStringView, 5> kWidthTexts = {u"640", u"800", u"100%", u"80%", u"60%"};
 constexpr std::array<QStringView, 2> kPositionTexts = {u"center", u"left"};
+
+// Where the booth banner and the footer credit go, until the values are filled in:
+// noncharacters, which no template text read from a file can hold.
+constexpr QChar kBoothMark(0xFDD0);
+constexpr QChar kFooterMark(0xFDD1);
 
 // Every occurrence of `word` on the line put inside the wrap.
 void wrapAll(QString& line, const QString& word, const Wrap& wrap) {
@@ -151,52 +157,36 @@ PageExpander::PageExpander(const PageInputs& inputs, const PageStyle& style)
 }
 
 QString PageExpander::expand(QString line) {
-    // Every placeholder starts with '%', and only a replaced placeholder can bring in another.
+    // Every placeholder starts with '%'.
     if (!line.contains(u'%'))
         return line;
-    if (line.contains(u"%maincolor"))
-        line.replace(u"%maincolor"_s, m_mainColour);
-    if (line.contains(u"%subcolor"))
-        line.replace(u"%subcolor"_s, m_subColour);
+    // The styles go around the template's own text first; the values go in last, in one pass,
+    // so a seller's text that holds a placeholder's name or a heading word stays as written.
     if (line.contains(u"%title")) {
         const QString placeholder = u"%title"_s;
         wrapAll(line, placeholder, kStyleWraps.at(m_style.titleStyle));
         wrapAll(line, placeholder, kTitleSizeWraps.at(m_style.titleSize));
         line.replace(placeholder, colourWrapped(m_titleColour, placeholder));
-        line.replace(placeholder, m_title);
     }
-    if (line.contains(u"%str1")) {
+    if (line.contains(u"%str1"))
         styleHeading(line, u"商品詳細"_s);
-        line.replace(u"%str1"_s, m_description);
-    }
     if (line.contains(u"%str2")) {
         styleHeading(line, u"支払詳細"_s);
         styleText(line, u"%str2"_s);
-        line.replace(u"%str2"_s, m_payment);
     }
-    if (line.contains(u"%str3"))
-        line.replace(u"%str3"_s, m_paymentNote);
     if (line.contains(u"%str4")) {
         styleHeading(line, u"発送詳細"_s);
         styleText(line, u"%str4"_s);
-        line.replace(u"%str4"_s, m_shipping);
     }
-    if (line.contains(u"%str5"))
-        line.replace(u"%str5"_s, m_shippingNote);
     if (line.contains(u"%str6")) {
-        if (m_notes) {
-            styleHeading(line, u"注意事項"_s);
-            line.replace(u"%str6"_s, *m_notes);
-        } else {
-            // Hidden notes take their whole box with them, heading and all.
-            line.clear();
-        }
+        // Hidden notes take their whole box with them, heading and all.
+        if (!m_notes)
+            return {};
+        styleHeading(line, u"注意事項"_s);
     }
-    if (line.contains(u"%width"))
-        line.replace(u"%width"_s, kWidthTexts.at(m_style.width).toString());
     if (line.contains(u"%pos"))
         placeMarkers(line);
-    return line;
+    return filledIn(line);
 }
 
 void PageExpander::styleHeading(QString& line, const QString& heading) const {
@@ -215,13 +205,53 @@ void PageExpander::styleText(QString& line, const QString& placeholder) const {
 // marker takes the banner shown after it and the footer credit.
 void PageExpander::placeMarkers(QString& line) {
     if (m_boothDisplay == 1 && m_markerCount == 0 && m_booth)
-        line += *m_booth;
+        line += kBoothMark;
     if (m_boothDisplay == 2 && m_booth && line.contains(u"/%pos"))
-        line.prepend(u"<br>"_s + *m_booth);
+        line.prepend(u"<br>"_s + kBoothMark);
     if (line.contains(u"/%pos"))
-        line.replace(u"</%pos"_s, m_footer + u"</%pos"_s);
-    line.replace(u"%pos"_s, kPositionTexts.at(m_style.position).toString());
+        line.replace(u"</%pos"_s, kFooterMark + u"</%pos"_s);
     ++m_markerCount;
+}
+
+// Every placeholder and mark replaced by its value, left to right; a value is not read again.
+QString PageExpander::filledIn(const QString& line) const {
+    const std::array<std::pair<QStringView, QStringView>, 11> values = {{
+        {u"%maincolor", m_mainColour},
+        {u"%subcolor", m_subColour},
+        {u"%title", m_title},
+        {u"%str1", m_description},
+        {u"%str2", m_payment},
+        {u"%str3", m_paymentNote},
+        {u"%str4", m_shipping},
+        {u"%str5", m_shippingNote},
+        {u"%str6", m_notes ? QStringView(*m_notes) : QStringView()},
+        {u"%width", kWidthTexts.at(m_style.width)},
+        {u"%pos", kPositionTexts.at(m_style.position)},
+    }};
+    QString page;
+    page.reserve(line.size());
+    const QStringView rest(line);
+    for (qsizetype i = 0; i < rest.size();) {
+        const QChar c = rest[i];
+        if (c == kBoothMark || c == kFooterMark) {
+            page += c == kFooterMark ? m_footer : m_booth.value_or(QString());
+            ++i;
+            continue;
+        }
+        const auto placeholder =
+            c != u'%' ? values.end()
+                      : std::find_if(values.begin(), values.end(), [&](const auto& value) {
+                            return rest.sliced(i).startsWith(value.first);
+                        });
+        if (placeholder == values.end()) {
+            page += c;
+            ++i;
+            continue;
+        }
+        page += placeholder->second;
+        i += placeholder->first.size();
+    }
+    return page;
 }
 
 } // namespace page

@@ -8,8 +8,8 @@
 namespace page {
 
 // The placeholder rules of one page: the texts that go into the template are prepared once,
-// then every template piece is run through the rules in table order, each rule seeing the
-// line as the earlier ones left it.
+// then every template piece is styled and has its placeholders filled in, in one pass, so
+// nothing a value brings in is taken for a placeholder.
 class PageExpander {
 public:
     // `style` must already be in range (normalizedPageStyle).
@@ -23,6 +23,7 @@ private:
     void styleHeading(QString& line, const QString& heading) const;
     void styleText(QString& line, const QString& placeholder) const;
     void placeMarkers(QString& line);
+    QString filledIn(const QString& line) const;
 
     PageStyle m_style;
     QString m_mainColour, m_subColour;

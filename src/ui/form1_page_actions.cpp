@@ -78,8 +78,8 @@ page::PageInputs pageInputs(const Form1Context& c, const QString& outputPath) {
         inputs.regionName = c.form.prefectureTable().at(region);
     inputs.linkTable = c.form.linkTable();
     inputs.homePage = content::readWebAddresses(c.form.workspace()).home;
-    inputs.templatePath =
-        c.form.workspace().path(Workspace::TemplateFolder) + u'/' + c.form.held().templateName;
+    inputs.templatePath = page::templatePathIn(c.form.workspace().path(Workspace::TemplateFolder),
+                                               c.form.held().templateName);
     inputs.outputPath = outputPath;
     return inputs;
 }

@@ -142,6 +142,29 @@ TEST_F(AssemblePageTest, MissingTemplateIsAnnouncedThenTemp1IsUsed) {
               QStringList{u"テンプレートが見つかりません。デフォルトで作成します。"_s});
 }
 
+// A name from the profile that leads out of the template folder makes the default page, even
+// when the file it names is there and holds a template.
+class TemplateName : public AssemblePageTest, public ::testing::WithParamInterface<QString> {};
+TEST_P(TemplateName, OutsideTheFolderGivesTheDefaultPage) {
+    m_folder.writeLines(u"x.tmpl"_s, {u"outside"_s});
+    m_folder.writeLines(u"template/sub/x.tmpl"_s, {u"below"_s});
+    m_inputs.templatePath = page::templatePathIn(m_folder.path(u"template"_s), GetParam());
+    EXPECT_EQ(assemble({}), cp932Lines(firstRunPage(page::builtInTemplate1Lines())));
+    EXPECT_EQ(m_prompter.texts,
+              QStringList{u"テンプレートの名前が正しくありません。デフォルトで作成します。"_s});
+}
+INSTANTIATE_TEST_SUITE_P(Refused, TemplateName,
+                         ::testing::Values(u"../x.tmpl"_s, u"sub/x.tmpl"_s, u"..\\x.tmpl"_s,
+                                           u"/etc/hostname"_s, u".."_s, QString()));
+
+TEST_F(AssemblePageTest, PlainTemplateNameWithDotsIsUsed) {
+    m_inputs.templatePath = page::templatePathIn(m_folder.path(u"template"_s), u"..t.tmpl"_s);
+    m_folder.writeLines(u"template/..t.tmpl"_s, {u"own"_s});
+    m_written = page::AssemblePage(m_inputs, m_prompter);
+    EXPECT_EQ(m_folder.readBytes(u"template/preview.html"_s), "own\r\n");
+    EXPECT_TRUE(m_prompter.texts.isEmpty());
+}
+
 TEST_F(AssemblePageTest, FailedPageIsReportedAndKeepsThePreviousOne) {
     const QString invalid = u"パス名またはファイル名が無効です。 (CH 75)"_s;
     const struct {

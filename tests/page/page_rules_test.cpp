@@ -57,15 +57,24 @@ using In = page::PageInputs;
 INSTANTIATE_TEST_SUITE_P(
     Texts, PageRules,
     ::testing::Values(
-        // Later rules see the inserted title, so its "%width" becomes the width.
-        LineCase{"TitleEverywhereStyledWithItsWidthFilled",
+        // The seller's text is not read again for placeholders, so "%width" stays.
+        LineCase{"TitleEverywhereStyledAndKeptAsTyped",
                  [](In& in) {
                      in.style.titleStyle = 0, in.style.titleSize = 2, in.titleColour = 255;
                      in.record.TextBoxタイトル = u"幅%width"_s;
                  },
                  u"%title|%title"_s,
-                 u"<font size=7><font color=#FF0000>幅640</font></font>|<font size=7><font "
-                 u"color=#FF0000>幅640</font></font>"_s},
+                 u"<font size=7><font color=#FF0000>幅%width</font></font>|<font size=7><font "
+                 u"color=#FF0000>幅%width</font></font>"_s},
+        LineCase{"PlaceholderNamesAndHeadingsInTheSellersTextStay",
+                 [](In& in) {
+                     in.style.headingStyle = 0, in.style.headingSize = 0;
+                     in.record.TextBox商品説明 = u"%str6 %pos 支払詳細 %title"_s;
+                     in.record.Check注意事項 = 1;
+                 },
+                 u"<%pos>%str1 %str2"_s,
+                 u"<center>%str6 %pos 支払詳細 %title <font size=2><font "
+                 u"color=#000000></font></font>"_s},
         LineCase{"HeadingStyledOnlyBesideItsPlaceholder",
                  [](In& in) {
                      in.style.headingStyle = 0, in.style.headingSize = 1, in.headingColour = 0xFF00;
@@ -126,6 +135,13 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"MissingBoothLinesGiveNoBreakEither",
                  [](In& in) { in.record.ComboMyBooth.position = 2, in.linkTable.clear(); },
                  u"</%pos>"_s, kFooterAndClose},
+        LineCase{"OwnBannerTextHoldingMarkersStaysAsTyped",
+                 [](In& in) {
+                     in.record.ComboMyBooth.position = 2;
+                     in.record.OptionBooth1 = false, in.record.OptionBooth3 = true;
+                     in.record.TextBoothUser = u"</%pos>"_s;
+                 },
+                 u"</%pos>"_s, u"<br></%pos>"_s + kFooterAndClose},
         LineCase{"EmptyOwnTextStillGetsItsBreak",
                  [](In& in) {
                      in.record.ComboMyBooth.position = 2;
