@@ -20,6 +20,11 @@ namespace {
 constexpr qint64 kWorkBudget = 100'000'000;
 constexpr qint64 kSearchWork = 2;
 constexpr qint64 kCopyWork = 50;
+// A look at every open element that reads it: the elements lie all over the memory then.
+constexpr qint64 kWholeStackWork = 20;
+constexpr qint64 kAttributeWork = 5;
+// Past the bound, a tag keeps at most so many of the attributes the check reads.
+constexpr size_t kMaxKeptAttributes = 256;
 
 enum Trait : unsigned {
     Void = 1u << 0,
@@ -167,13 +172,21 @@ private:
         QByteArrayView attributes;
     };
     struct Tag {
-        qsizetype start;
-        qsizetype end; // past the '>'
-        GumboTag tag;
+        qsizetype start = 0;
+        qsizetype end = 0; // past the '>'
+        GumboTag tag = GUMBO_TAG_UNKNOWN;
         std::string name; // in lower case
+        qsizetype nameEnd = 0;
         QByteArrayView attributes;
-        bool checkedAttribute = false; // one the check reads
+        qsizetype attributeCount = 0;
+        std::vector<std::pair<qsizetype, qsizetype>> checked; // the attributes the check reads
     };
+    // An element the parser puts in by itself.
+    static Tag implied(GumboTag tag) {
+        Tag implied;
+        implied.tag = tag;
+        return implied;
+    }
 
     char at(qsizetype i) const { return i < m_page.size() ? m_page.at(i) : '\0'; }
 
@@ -221,11 +234,13 @@ private:
 
     // The tag starting at `start`, or none when the page ends inside it (the parser drops it).
     std::optional<Tag> readTag(qsizetype start, qsizetype nameStart) const {
-        Tag tag{start, 0, GUMBO_TAG_UNKNOWN, {}, {}};
+        Tag tag;
+        tag.start = start;
         qsizetype i = nameStart;
         while (i < m_page.size() && !isBlank(m_page[i]) && m_page[i] != '/' && m_page[i] != '>')
             tag.name += char(std::tolower(static_cast<unsigned char>(m_page[i++])));
         tag.tag = gumbo_tagn_enum(tag.name.data(), unsigned(tag.name.size()));
+        tag.nameEnd = i;
         const qsizetype attributesStart = i;
         while (i < m_page.size()) {
             const char c = m_page[i];
@@ -240,18 +255,23 @@ private:
                 continue;
             }
             // An attribute: its name, then perhaps '=' and a value.
+            const qsizetype attributeStart = i;
             std::string name(1, char(std::tolower(static_cast<unsigned char>(c))));
             ++i;
             while (i < m_page.size() && !isBlank(m_page[i]) && m_page[i] != '/' &&
                    m_page[i] != '>' && m_page[i] != '=')
                 name += char(std::tolower(static_cast<unsigned char>(m_page[i++])));
-            tag.checkedAttribute = tag.checkedAttribute || isEventAttribute(name) ||
-                                   isAddressAttribute(name) || name == "http-equiv";
+            ++tag.attributeCount;
+            const bool checked = isEventAttribute(name) || isAddressAttribute(name) ||
+                                 name == "http-equiv" || name == "type";
             qsizetype j = i;
             while (j < m_page.size() && isBlank(m_page[j]))
                 ++j;
-            if (at(j) != '=')
+            if (at(j) != '=') {
+                if (checked)
+                    tag.checked.emplace_back(attributeStart, i);
                 continue;
+            }
             ++j;
             while (j < m_page.size() && isBlank(m_page[j]))
                 ++j;
@@ -266,6 +286,8 @@ private:
                 while (i < m_page.size() && !isBlank(m_page[i]) && m_page[i] != '>')
                     ++i;
             }
+            if (checked)
+                tag.checked.emplace_back(attributeStart, i);
         }
         return std::nullopt;
     }
@@ -277,17 +299,14 @@ private:
         Tag& tag = *read;
         const unsigned t = m_foreign > 0 && !(traits(tag.tag) & Breakout) ? 0 : traits(tag.tag);
         qsizetype end = tag.end;
+        m_work += attributeWork(tag);
         if (t & RawText)
             end = tag.tag == GUMBO_TAG_PLAINTEXT ? m_page.size() : pastEndTag(tag.end, tag.name);
         m_work += kSearchWork * (regionDepth() + 1);
         if (!m_flat && (m_work > kWorkBudget || !open(tag, t)))
-            startFlat(tag);
-        if (m_flat) {
-            if (t & RawText)
-                keep(start, end, {}, {});
-            else
-                keepStartTag(tag, t);
-        }
+            startFlat(tag.start, tag.end);
+        if (m_flat)
+            keepStartTag(tag, t, end);
         return end;
     }
 
@@ -295,14 +314,19 @@ private:
         std::optional<Tag> read = readTag(start, start + 2);
         if (!read)
             return m_page.size();
-        m_work += kSearchWork * (regionDepth() + 1);
+        m_work += kSearchWork * (regionDepth() + 1) + attributeWork(*read);
         if (!m_flat && m_work > kWorkBudget)
-            startFlat(*read);
+            startFlat(read->start, read->end);
         if (m_flat)
             leaveOut();
         else
             close(*read);
         return read->end;
+    }
+
+    // The parser compares each attribute's name with those before it.
+    static qint64 attributeWork(const Tag& tag) {
+        return kAttributeWork * tag.attributeCount * (tag.attributeCount - 1) / 2;
     }
 
     // Past the end tag of a raw text element: the parser reads no tags before it.
@@ -332,6 +356,10 @@ private:
         // element among all open elements each time.
         if (qsizetype(m_active.size()) > listStart())
             m_work += (to - from) * qsizetype(m_stack.size());
+        if (m_work > kWorkBudget) {
+            startFlat(from, to);
+            keep(from, to, {}, {});
+        }
     }
 
     // --- the elements open, as the parser keeps them
@@ -348,7 +376,7 @@ private:
     bool open(const Tag& tag, unsigned t) {
         if (t & (Void | RawText | Document)) {
             if (t & Document)
-                m_work += qsizetype(m_stack.size()); // the parser looks through all of them
+                m_work += kWholeStackWork * qsizetype(m_stack.size()); // looks through all of them
             else if (!(t & RawText))
                 reopenFormatting();
             if (tag.tag == GUMBO_TAG_HR)
@@ -376,7 +404,7 @@ private:
                 closeFormatting(entry, true);
         }
         if (tag.tag == GUMBO_TAG_FORM)
-            m_work += qsizetype(m_stack.size());
+            m_work += kWholeStackWork * qsizetype(m_stack.size());
         if (t & Formatting)
             return pushFormatting(tag);
         return push(tag, t);
@@ -491,7 +519,7 @@ private:
     }
 
     void closeP() {
-        const Tag p{0, 0, GUMBO_TAG_P, {}, {}};
+        const Tag p = implied(GUMBO_TAG_P);
         for (qsizetype i = qsizetype(m_stack.size()); i-- > regionStart();) {
             const Open& open = m_stack[size_t(i)];
             if (matches(open, p) && !open.foreign) {
@@ -519,10 +547,10 @@ private:
                     popTo(section + 1);
                 } else {
                     popTo(table + 1);
-                    push({0, 0, GUMBO_TAG_TBODY, {}, {}}, traits(GUMBO_TAG_TBODY));
+                    push(implied(GUMBO_TAG_TBODY), traits(GUMBO_TAG_TBODY));
                 }
                 if (tag.tag != GUMBO_TAG_TR)
-                    push({0, 0, GUMBO_TAG_TR, {}, {}}, traits(GUMBO_TAG_TR));
+                    push(implied(GUMBO_TAG_TR), traits(GUMBO_TAG_TR));
             }
         } else {
             popTo(table + 1);
@@ -560,7 +588,7 @@ private:
         }
         if (t & Special) {
             if (tag.tag == GUMBO_TAG_FORM)
-                m_work += qsizetype(m_stack.size()); // the parser looks through all of them
+                m_work += kWholeStackWork * qsizetype(m_stack.size()); // looks through all of them
             qsizetype found = -1;
             if (tag.tag == GUMBO_TAG_LI)
                 found = findListItem(tag);
@@ -650,33 +678,48 @@ private:
 
     // --- past the bound
 
-    void startFlat(const Tag& tag) {
+    void startFlat(qsizetype from, qsizetype to) {
         m_flat = true;
-        m_result.boundAt = tag.start;
-        m_result.boundLength = tag.end - tag.start;
-        m_result.followed = m_page.first(tag.start);
+        m_result.boundAt = from;
+        m_result.boundLength = to - from;
+        m_result.followed = m_page.first(from);
     }
 
     // A start tag that may give a finding goes to the rest closed at once (a table part inside
-    // a table, where the parser keeps it); any other is left out.
-    void keepStartTag(const Tag& tag, unsigned t) {
+    // a table, where the parser keeps it), with only the attributes the check reads; any other
+    // is left out. Raw text is kept whole.
+    void keepStartTag(const Tag& tag, unsigned t, qsizetype elementEnd) {
         const bool forbidden =
             tag.tag == GUMBO_TAG_FORM || tag.tag == GUMBO_TAG_OBJECT || tag.tag == GUMBO_TAG_EMBED;
-        if (!tag.checkedAttribute && !forbidden) {
+        if (tag.checked.empty() && !forbidden && !(t & RawText)) {
             leaveOut();
             return;
         }
         const QByteArray end = "</" + QByteArray::fromStdString(tag.name) + '>';
-        if (tag.tag == GUMBO_TAG_TD || tag.tag == GUMBO_TAG_TH)
-            keep(tag.start, tag.end, "<table><tr>", end + "</tr></table>");
-        else if (tag.tag == GUMBO_TAG_COL)
-            keep(tag.start, tag.end, "<table>", "</table>");
-        else if (t & TablePart)
-            keep(tag.start, tag.end, "<table>", end + "</table>");
-        else if (t & (Void | Document))
-            keep(tag.start, tag.end, {}, {});
-        else
-            keep(tag.start, tag.end, {}, end);
+        QByteArrayView before;
+        QByteArray after;
+        if (t & RawText) {
+        } else if (tag.tag == GUMBO_TAG_TD || tag.tag == GUMBO_TAG_TH) {
+            before = "<table><tr>";
+            after = end + "</tr></table>";
+        } else if (tag.tag == GUMBO_TAG_COL) {
+            before = "<table>";
+            after = "</table>";
+        } else if (t & TablePart) {
+            before = "<table>";
+            after = end + "</table>";
+        } else if (!(t & (Void | Document))) {
+            after = end;
+        }
+        keep(tag.start, tag.nameEnd, before, {});
+        for (size_t i = 0; i < std::min(tag.checked.size(), kMaxKeptAttributes); ++i) {
+            m_result.rest += ' ';
+            keep(tag.checked[i].first, tag.checked[i].second, {}, {});
+        }
+        m_result.rest += '>';
+        if (t & RawText)
+            keep(tag.end, elementEnd, {}, {});
+        m_result.rest += after;
     }
 
     void keep(qsizetype from, qsizetype to, QByteArrayView before, QByteArrayView after) {

@@ -191,12 +191,12 @@ public:
         m_boundAt = bounded.boundAt;
         if (m_boundAt < 0)
             return;
-        addAt(
-            bounded.boundAt, Severity::Warning, FindingKind::TooDeeplyNested,
-            QString::fromUtf8(QByteArrayView(m_utf8).sliced(bounded.boundAt, bounded.boundLength)),
-            u"タグの入れ子が深すぎるか閉じていないタグが多すぎるため、ここから後ろは閉じ忘れを"
-            u"調べていません。ブラウザーでも表示が崩れることがあります。タグを閉じて、入れ子を "
-            u"%1 段までにしてください。"_s.arg(kMaxNesting));
+        addAt(bounded.boundAt, Severity::Warning, FindingKind::TooDeeplyNested,
+              QString::fromUtf8(
+                  QByteArrayView(m_utf8).sliced(bounded.boundAt, qMin(bounded.boundLength, 1000))),
+              u"タグの入れ子が深すぎるか閉じていないタグが多すぎるため、ここから後ろは閉じ忘れを"
+              u"調べていません。ブラウザーでも表示が崩れることがあります。タグを閉じて、入れ子を "
+              u"%1 段までにしてください。"_s.arg(kMaxNesting));
     }
 
     void checkSize(const QByteArray& pageBytes) {
