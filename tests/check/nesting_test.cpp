@@ -72,6 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
         Shape{"bold reopened by every paragraph", numbered("<p><b id=", ">x</p>", 30'000)},
         // Nested objects stop most searches for open elements, but not a cell end's search
         // for its cell.
+        // The parser compares each attribute's name with all before it.
+        Shape{"one tag with many attributes", "<div" + numbered(" a", "", 100'000) + ">"},
+        // Each <html> makes the parser look through every open element.
+        Shape{"html tags past nested tables", QByteArray("<table><tr><td>").repeated(20'000) +
+                                                  QByteArray("<html>").repeated(50'000)},
         Shape{"cell ends past nested objects", "<table><tr><td>" +
                                                    QByteArray("<object>").repeated(30'000) +
                                                    QByteArray("</th>").repeated(30'000)}));
