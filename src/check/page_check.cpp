@@ -1,5 +1,7 @@
 #include "page_check.h"
 
+#include "checked_attributes.h"
+#include "nesting_bound.h"
 #include "page_text.h"
 #include "platform/cp932.h"
 #include "text_scan.h"
@@ -131,22 +133,6 @@ QString attributeValue(const GumboElement& element, const char* name) {
     return attribute ? QString::fromUtf8(attribute->value).trimmed() : QString();
 }
 
-// The end of a cell closes every font opened inside it, so such a font stops there.
-bool isInsideCell(const GumboNode& node) {
-    for (const GumboNode* up = node.parent; up; up = up->parent)
-        if (isTag(up, GUMBO_TAG_TD) || isTag(up, GUMBO_TAG_TH) || isTag(up, GUMBO_TAG_CAPTION))
-            return true;
-    return false;
-}
-
-bool isAddressAttribute(std::string_view name) {
-    static constexpr std::string_view names[] = {"href",       "src",      "action", "formaction",
-                                                 "background", "data",     "poster", "cite",
-                                                 "codebase",   "longdesc", "lowsrc", "dynsrc"};
-    return std::find(std::begin(names), std::end(names), name) != std::end(names) ||
-           name.ends_with(":href");
-}
-
 // The start of an address as a browser reads it, in lower case: tabs and line breaks inside it
 // and blanks and control characters before it do not count, so "java&#9;script:" still runs.
 std::string schemeOf(std::string_view value) {
@@ -167,27 +153,50 @@ const QString kOffServiceContact =
 class PageChecker {
 public:
     PageChecker(const QByteArray& utf8, const CheckSettings& settings)
-        : m_lines(utf8), m_settings(settings) {}
+        : m_utf8(utf8), m_lines(utf8), m_settings(settings) {}
 
-    void visit(const GumboNode* document) {
+    // `rest` maps the offsets of a document parsed from BoundedPage::rest.
+    void visit(const GumboNode* document, const BoundedPage* rest = nullptr) {
+        m_rest = rest;
         // Iterative: a page of thousands of nested tables must not exhaust the stack.
-        std::vector<const GumboNode*> pending{document};
+        struct Pending {
+            const GumboNode* node;
+            bool inCell; // below a table cell or caption
+        };
+        std::vector<Pending> pending{{document, false}};
         while (!pending.empty()) {
-            const GumboNode* node = pending.back();
+            const auto [node, inCell] = pending.back();
             pending.pop_back();
             const GumboVector* children = nullptr;
+            bool childrenInCell = inCell;
             if (node->type == GUMBO_NODE_DOCUMENT) {
                 children = &node->v.document.children;
             } else if (node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE) {
-                checkElement(*node);
+                checkElement(*node, inCell);
                 children = &node->v.element.children;
+                childrenInCell = inCell || isTag(node, GUMBO_TAG_TD) || isTag(node, GUMBO_TAG_TH) ||
+                                 isTag(node, GUMBO_TAG_CAPTION);
             } else if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_CDATA) {
                 checkText(*node);
             }
             if (children)
                 for (unsigned i = children->length; i-- > 0;)
-                    pending.push_back(static_cast<const GumboNode*>(children->data[i]));
+                    pending.push_back(
+                        {static_cast<const GumboNode*>(children->data[i]), childrenInCell});
         }
+        m_rest = nullptr;
+    }
+
+    void reportBound(const BoundedPage& bounded) {
+        m_boundAt = bounded.boundAt;
+        if (m_boundAt < 0)
+            return;
+        addAt(bounded.boundAt, Severity::Warning, FindingKind::TooDeeplyNested,
+              QString::fromUtf8(
+                  QByteArrayView(m_utf8).sliced(bounded.boundAt, qMin(bounded.boundLength, 1000))),
+              u"タグの入れ子が深すぎるか閉じていないタグが多すぎるため、ここから後ろは閉じ忘れを"
+              u"調べていません。ブラウザーでも表示が崩れることがあります。タグを閉じて、入れ子を "
+              u"%1 段までにしてください。"_s.arg(kMaxNesting));
     }
 
     void checkSize(const QByteArray& pageBytes) {
@@ -230,7 +239,19 @@ private:
         add(m_lines.lineAt(offset), offset, severity, kind, text, advice);
     }
 
-    void checkElement(const GumboNode& node) {
+    // Where a parsed offset stands in the page.
+    qsizetype pageOffset(qsizetype parsed) const {
+        return m_rest ? m_rest->pageOffset(parsed) : parsed;
+    }
+
+    // Closed by the parser, not by its end tag. Past the bound the end tags are not followed, so
+    // an element still open there may well be closed later.
+    bool isUnclosed(const GumboNode& node) const {
+        return node.parse_flags & GUMBO_INSERTION_IMPLICIT_END_TAG &&
+               (m_boundAt < 0 || node.v.element.end_pos.offset < m_boundAt);
+    }
+
+    void checkElement(const GumboNode& node, bool inCell) {
         if (isClone(node))
             return;
         const GumboElement& element = node.v.element;
@@ -239,7 +260,7 @@ private:
                            *static_cast<const GumboAttribute*>(element.attributes.data[i]));
         if (element.original_tag.length == 0)
             return; // put in by the parser, not written in the page
-        const qsizetype at = element.start_pos.offset;
+        const qsizetype at = pageOffset(element.start_pos.offset);
         const auto tag = [&] { return fromPiece(element.original_tag); };
         switch (element.tag) {
         case GUMBO_TAG_SCRIPT:
@@ -257,14 +278,15 @@ private:
                       u"ページを自動で切り替える <meta> は使えません。削除してください。"_s);
             break;
         case GUMBO_TAG_TABLE:
-            if (node.parse_flags & GUMBO_INSERTION_IMPLICIT_END_TAG)
+            if (isUnclosed(node))
                 addAt(at, Severity::Error, FindingKind::UnclosedTag, tag(),
                       u"この <table> "
                       u"が閉じられていないため、ページの残りがこの表の中に入ってしまいます。"
                       u"</table> を足して、<table> と </table> の数をそろえてください。"_s);
             break;
         case GUMBO_TAG_FONT:
-            if (node.parse_flags & GUMBO_INSERTION_IMPLICIT_END_TAG && !isInsideCell(node))
+            // The end of a cell closes every font opened inside it, so such a font stops there.
+            if (isUnclosed(node) && !inCell)
                 addAt(at, Severity::Error, FindingKind::UnclosedTag, tag(),
                       u"この <font> が閉じられていないため、後ろの文字すべてにかかってしまいます。"
                       u"</font> を足してください。"_s);
@@ -276,14 +298,14 @@ private:
 
     void checkAttribute(const GumboElement& element, const GumboAttribute& attribute) {
         const std::string_view name = attribute.name; // in lower case
-        const qsizetype at = attribute.name_start.offset;
+        const qsizetype at = pageOffset(attribute.name_start.offset);
         const auto text = [&] {
             QString text = fromPiece(attribute.original_name);
             if (attribute.original_value.length > 0)
                 text += u'=' + fromPiece(attribute.original_value);
             return text;
         };
-        if (name.size() > 2 && name.starts_with("on")) {
+        if (isEventAttribute(name)) {
             addAt(at, Severity::Error, FindingKind::EventAttribute, text(),
                   u"%1 属性はスクリプトを動かすため使えません。この属性を削除してください。"_s.arg(
                       QString::fromUtf8(name)));
@@ -354,7 +376,7 @@ private:
         if (isTag(node.parent, GUMBO_TAG_SCRIPT) || isTag(node.parent, GUMBO_TAG_STYLE))
             return;
         const GumboText& text = node.v.text;
-        const qsizetype start = text.start_pos.offset;
+        const qsizetype start = pageOffset(text.start_pos.offset);
         findCharacterReferences(
             QByteArrayView(text.original_text.data, qsizetype(text.original_text.length)),
             [&](const CharacterReference& reference) {
@@ -423,8 +445,11 @@ private:
         return *known;
     }
 
+    const QByteArray& m_utf8;
     LineIndex m_lines;
     const CheckSettings& m_settings;
+    const BoundedPage* m_rest = nullptr;
+    qsizetype m_boundAt = -1;
     std::vector<Entry> m_found;
     QHash<char32_t, bool> m_encodable;
 };
@@ -435,8 +460,11 @@ QList<Finding> checkPage(const QByteArray& pageBytes, const CheckSettings& setti
     const QByteArray utf8 = utf8FromCp932(pageBytes);
     PageChecker checker(utf8, settings);
     checker.checkSize(pageBytes);
-    const ParsedPage page(utf8);
-    checker.visit(page.document());
+    const BoundedPage bounded = boundNesting(utf8);
+    checker.reportBound(bounded);
+    checker.visit(ParsedPage(bounded.followed).document());
+    if (bounded.boundAt >= 0)
+        checker.visit(ParsedPage(bounded.rest).document(), &bounded);
     return checker.findings();
 }
 

@@ -26,6 +26,7 @@ enum class FindingKind {
     CharacterReference, // &#x…; for a character with no CP932 form
     UnclosedTag,        // a table or font that takes in the rest of the page
     PageTooLarge,       // over the size limit of the settings
+    TooDeeplyNested,    // nested past what is followed; later tags are checked one by one
 };
 
 struct Finding {

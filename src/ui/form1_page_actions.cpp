@@ -1,6 +1,6 @@
 // The page actions: the template choice, and the preview, finish and list that turn the
 // window into a page with the chosen template.
-#include "check/page_file_check.h"
+#include "check/page_check_task.h"
 #include "content/number_text.h"
 #include "content/web_addresses.h"
 #include "form1.h"
@@ -137,12 +137,18 @@ void preview(const Form1Context& c) {
         const QString path = c.form.workspace().path(Workspace::PreviewFile);
         assemblePage(c, path);
         // Also after a failed assembly: the seller then sees the previous preview, if any.
-        const std::unique_ptr<web::Browser> browser = browsers(c).createBrowser();
+        const std::shared_ptr<web::Browser> browser = browsers(c).createBrowser();
         browser->navigate(path);
-        // The check only advises: the seller sees the page whatever it finds.
-        if (const auto findings = check::checkPageFile(c.form.workspace(), path))
-            browser->showFindings(*findings);
         browser->setVisible(true);
+        // The check only advises: the seller sees the page at once, the findings when ready.
+        check::checkPageFileLater(c.form.workspace(), path, &c.window,
+                                  [browser](const QList<check::Finding>& findings) {
+                                      try {
+                                          browser->showFindings(findings);
+                                      } catch (const Error&) {
+                                          // the seller closed the window meanwhile
+                                      }
+                                  });
     } catch (const Error& error) {
         c.form.prompter().inform(error.report(QStringLiteral("CB12")));
     }
@@ -193,8 +199,9 @@ void showListingGuide(const Form1Context& c, const QString& listingPagePath,
         // Owned by the window until the guide takes it.
         view = browsers(c).createPageView(&c.window);
         view->showFile(listingPagePath);
-        if (const auto findings = check::checkPageFile(c.form.workspace(), listingPagePath))
-            view->showFindings(*findings);
+        check::checkPageFileLater(
+            c.form.workspace(), listingPagePath, view,
+            [view](const QList<check::Finding>& findings) { view->showFindings(findings); });
     } catch (const Error& error) {
         c.form.prompter().inform(error.report(tag));
     }

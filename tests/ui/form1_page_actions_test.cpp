@@ -61,7 +61,10 @@ TEST_F(PageActions, PreviewTidiesTheTitleAndShowsThePageInANewBrowser) {
     EXPECT_TRUE(m_prompter.texts.isEmpty()) << m_prompter.texts.join(u'|').toStdString();
     const QString page = m_folder.path(u"template/preview.html"_s);
     ASSERT_EQ(m_browsers.browsers.size(), 2u); // one window for each preview
+    // The page is checked off the window's thread; the browser is let go once it shows the
+    // findings.
     const QStringList& events = m_browsers.browsers[1]->events;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.last() == u"release"_s; }));
     EXPECT_EQ(events.value(0), u"navigate "_s + page);
     EXPECT_TRUE(events.contains(u"visible true"_s));
     EXPECT_EQ(events.last(), u"release"_s); // the window stays open for the seller
@@ -182,6 +185,9 @@ TEST_F(PageActions, ListOpensTheGuideWithTheTitleAndThePageText) {
         QTest::mouseClick(copy, Qt::LeftButton);
         copied = QGuiApplication::clipboard()->text();
         if (!m_browsers.pageViews.empty() && m_browsers.pageViews.front()) {
+            // The findings come once the page is checked, off the window's thread.
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return m_browsers.pageViews.front()->findings.has_value(); }));
             shownFiles = m_browsers.pageViews.front()->shownFiles;
             findings = m_browsers.pageViews.front()->findings;
         }
