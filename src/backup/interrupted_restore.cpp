@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,10 +73,8 @@ QString repair(const QString& applicationFolder, const QByteArray& staging) {
                               "います。")
             .arg(left);
     // As after a cancel: the workspace is as it was, so its automatic backup goes too.
-    if (!steps.automaticBackup.isEmpty()) {
+    if (!steps.automaticBackup.isEmpty())
         QFile::remove(steps.automaticBackup);
-        QDir().rmdir(QFileInfo(steps.automaticBackup).path()); // when empty
-    }
     removeStaging(staging);
     return QStringLiteral("前回中断した復元を元に戻しました。データは復元する前のままです。");
 }
@@ -92,8 +89,12 @@ QStringList RepairInterruptedRestore(const QString& applicationFolder) {
                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : stagings)
         notes << repair(app, QFile::encodeName(app + u'/' + name));
-    // An automatic backup cut short leaves its temporary file.
-    storage::removeStrayTemporaries(app + u'/' + kAutomaticBackupFolder.toString());
+    // An automatic backup cut short leaves its temporary file, and the restore that made the
+    // folder for it leaves the folder.
+    const QString automatic = app + u'/' + kAutomaticBackupFolder.toString();
+    storage::removeStrayTemporaries(automatic);
+    if (!stagings.isEmpty())
+        QDir(app).rmdir(kAutomaticBackupFolder.toString()); // when empty
     return notes;
 }
 

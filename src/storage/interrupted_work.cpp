@@ -47,7 +47,6 @@ QStringList RepairInterruptedWork(const Storage& storage) {
         notes << *note;
     for (QStringView folder : kWrittenFolders)
         removeStrayTemporaries(storage.path(folder));
-    QFile::remove(storage.path(Workspace::NextIndexFile));
     return notes;
 }
 

@@ -20,9 +20,9 @@ bool isStrayTemporary(QStringView fileName);
 void removeStrayTemporaries(const QString& folder);
 
 // Finishes a file-manager move or deletion that was cut short, then removes the stray
-// temporary files of the workspace folders and the next index (data/tm2.dat), which only
-// ever holds a write in progress. What the seller is told, one text for each repair;
-// empty when there was nothing to say. Never throws.
+// temporary files of the workspace folders. The next index (data/tm2.dat) is always whole
+// and stays, as it does between runs anyway. What the seller is told, one text for each
+// repair; empty when there was nothing to say. Never throws.
 QStringList RepairInterruptedWork(const Storage& storage);
 
 } // namespace storage
