@@ -219,12 +219,18 @@ qint64 unpackedSizeLimit(const QString& applicationFolder) {
     return std::min<qint64>(qint64(info.f_bavail) * qint64(info.f_frsize), kMaxUnpackedSize);
 }
 
+void checkRestoreTarget(const QString& archivePath, const QString& applicationFolder,
+                        std::optional<qint64> sizeLimit) {
+    const QString app = QDir::cleanPath(applicationFolder);
+    refuseReadOnlyWorkspace(app);
+    refuseWhatDoesNotFit(archivePath, sizeLimit ? *sizeLimit : unpackedSizeLimit(app));
+}
+
 RestoreResult restoreBackup(const QString& archivePath, const QString& applicationFolder,
                             const platform::Clock& clock, const ProgressCallback& progress,
                             std::optional<qint64> sizeLimit) {
     const QString app = QDir::cleanPath(applicationFolder);
-    refuseReadOnlyWorkspace(app);
-    refuseWhatDoesNotFit(archivePath, sizeLimit ? *sizeLimit : unpackedSizeLimit(app));
+    checkRestoreTarget(archivePath, app, sizeLimit);
     Staging staging(app);
     if (!unpack(archivePath, staging.unpacked(), progress))
         return {};
