@@ -200,20 +200,6 @@ std::string nameOf(const ::testing::TestParamInfo<Stop>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EachStep, InterruptedWork, ::testing::ValuesIn(allStops()), nameOf);
 
-// A move cut short between its file moves and the index write is finished at the next
-// start, and the seller is told so.
-TEST_F(StorageTest, AnInterruptedMoveIsFinishedAndTheSellerTold) {
-    addListing(EntryKind::Finished, u"a"_s, u"s1"_s);
-    m_app.writeBytes(u"data/tm1.journal"_s, R"({"action":"move","mode":0,"titles":["a"]})");
-    QFile::rename(m_app.path(u"data/s1.dat"_s), m_app.path(u"data/after/s1.dat"_s));
-
-    EXPECT_EQ(storage::RepairInterruptedWork(m_storage),
-              QStringList{u"前回中断したファイルの移動を整えました。"_s});
-    EXPECT_EQ(summary(), (QStringList{u"0  "_s, u"3 a s1"_s}));
-    EXPECT_EQ(listingFiles(), (QStringList{u"data/after/s1.dat"_s, u"data/after/s1.txt"_s,
-                                           u"userdata/after/ａ.html"_s}));
-}
-
 // Only the names a cut-short write leaves: a target with the program's extension and six
 // random characters.
 TEST(StrayTemporary, IsOnlyAWriteLeftBehind) {
