@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -90,12 +91,36 @@ struct RestoreResult {
     QString automaticBackup;
 };
 
-// Replaces the workspace folders with those of the archive. The archive is unpacked and
-// checked in a folder beside the workspace, the current workspace is saved to an automatic
-// backup, then the folders are swapped; a refusal, failure or cancel at any point leaves the
-// workspace as it was (and no automatic backup). Folders that are not in the archive are
-// missing afterwards, as the archive describes the whole workspace.
+// The most a restore unpacks, whatever the free space: 4 GB.
+inline constexpr qint64 kMaxUnpackedSize = qint64(4) << 30;
+// The free space of the file system of `applicationFolder`, at most kMaxUnpackedSize.
+qint64 unpackedSizeLimit(const QString& applicationFolder);
+
+// Refuses, before anything is written, a read-only workspace and an archive whose entries
+// add up to more than `sizeLimit` (by default unpackedSizeLimit()), each in words a seller
+// understands. restoreBackup() begins with it; the window also asks it before its question.
+void checkRestoreTarget(const QString& archivePath, const QString& applicationFolder,
+                        std::optional<qint64> sizeLimit = std::nullopt);
+
+// Replaces the workspace folders with those of the archive, after checkRestoreTarget().
+// The archive is unpacked and checked in a folder beside the workspace, the current
+// workspace is saved to an automatic backup, then the folders are swapped; a refusal, failure or
+// cancel at any point leaves the workspace as it was (and no automatic backup). Folders that are
+// not in the archive are missing afterwards, as the archive describes the whole workspace. The
+// password file is the owner's alone.
 RestoreResult restoreBackup(const QString& archivePath, const QString& applicationFolder,
-                            const platform::Clock& clock, const ProgressCallback& progress = {});
+                            const platform::Clock& clock, const ProgressCallback& progress = {},
+                            std::optional<qint64> sizeLimit = std::nullopt);
+
+// Puts in order what a restore cut short by a crash left beside the workspace: when every
+// folder of the archive had been put in place, the restore is finished; otherwise every
+// workspace folder goes back to how it was before the restore. What the seller is told, one
+// text for each restore found; never throws.
+QStringList RepairInterruptedRestore(const QString& applicationFolder);
+
+// Every repair a start needs after a crash, before anything else reads the workspace: an
+// interrupted restore first, since it decides which folders are the workspace, then the
+// listing data (storage::RepairInterruptedWork). The one message for the seller, or empty.
+QString RepairInterruptedWork(const QString& applicationFolder);
 
 } // namespace backup

@@ -122,6 +122,8 @@ void BackupReader::readMarker() {
     const char* name = archive_entry_pathname_utf8(entry);
     if (!name || std::strcmp(name, kMarkerName) != 0 || archive_entry_filetype(entry) != AE_IFREG)
         throw refusal(kNotOurs);
+    m_entryPath = kMarkerName;
+    m_entryLeft = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : kMaxMarkerBytes;
 
     QByteArray bytes(kMaxMarkerBytes, '\0');
     qint64 size = 0;
@@ -179,6 +181,12 @@ std::optional<ArchivedEntry> BackupReader::next() {
                           .arg(shown(result.path)));
     result.permissions = int(archive_entry_perm(entry) & 0777);
     result.modified = archive_entry_mtime(entry);
+    // Our archives state every size; the unpacking is measured against it.
+    if (!result.isFolder && (!archive_entry_size_is_set(entry) || archive_entry_size(entry) < 0))
+        throw damaged();
+    result.size = result.isFolder ? 0 : archive_entry_size(entry);
+    m_entryPath = result.path;
+    m_entryLeft = result.size;
     return result;
 }
 
@@ -186,6 +194,11 @@ qint64 BackupReader::read(char* buffer, qint64 size) {
     const la_ssize_t n = archive_read_data(m_archive, buffer, size_t(size));
     if (n < 0)
         throw damaged();
+    if (n > m_entryLeft)
+        throw refusal(
+            QStringLiteral("バックアップの項目が、記録された大きさより大きくなっています: %1")
+                .arg(shown(m_entryPath)));
+    m_entryLeft -= n;
     return n;
 }
 

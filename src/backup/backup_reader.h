@@ -41,6 +41,7 @@ struct ArchivedEntry {
     bool isFolder = false;
     int permissions = 0;
     qint64 modified = 0; // seconds since the epoch
+    qint64 size = 0;     // unpacked, as its header states
 };
 
 // Reads one of our archives entry by entry; anything the program would not have written
@@ -56,7 +57,8 @@ public:
     // The next entry, checked; nothing at the end of the archive.
     std::optional<ArchivedEntry> next();
     // Up to `size` bytes of the current entry's data; 0 at its end. Reading every entry to
-    // its end is what verifies the checksums.
+    // its end is what verifies the checksums. Data beyond the size its header states is
+    // refused as soon as it comes, so a header cannot understate what gets unpacked.
     qint64 read(char* buffer, qint64 size);
 
     const QDateTime& createdAt() const { return m_createdAt; }
@@ -70,6 +72,8 @@ private:
     archive* m_archive = nullptr;
     QDateTime m_createdAt;
     qint64 m_entryCount = 0;
+    QByteArray m_entryPath;
+    qint64 m_entryLeft = 0; // of the current entry's stated size
 };
 
 // The listings of an index file's bytes, for BackupSummary.

@@ -1,5 +1,7 @@
 #include "backup.h"
 #include "backup_reader.h"
+#include "core/workspace.h"
+#include "restore_staging.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -39,47 +42,6 @@ void renameOrThrow(const QByteArray& from, const QByteArray& to) {
         throw Error::fromErrno(errno, shown(from));
 }
 
-// The folder the archive is unpacked into. It sits in the application folder, so it is on
-// the same file system and the swap is a handful of renames. Removed unless kept.
-class Staging {
-public:
-    explicit Staging(const QString& applicationFolder) {
-        m_path = QFile::encodeName(applicationFolder) + "/.tomoea-restore-XXXXXX";
-        if (!::mkdtemp(m_path.data()))
-            throw Error::fromErrno(errno, applicationFolder);
-        makeFolder(unpacked());
-        makeFolder(setAside());
-    }
-    ~Staging() {
-        if (!m_kept)
-            QDir(shown(m_path)).removeRecursively();
-    }
-    Staging(const Staging&) = delete;
-    Staging& operator=(const Staging&) = delete;
-
-    QByteArray unpacked() const { return m_path + "/new"; }
-    QByteArray setAside() const { return m_path + "/old"; }
-    QString path() const { return shown(m_path); }
-    void keep() { m_kept = true; }
-
-    // The unpacked files reach the disk before any workspace folder is moved, so a crash
-    // during the swap cannot lose the old and the new contents both.
-    void sync() const {
-        const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0 || ::syncfs(fd) != 0) {
-            const int error = errno;
-            if (fd >= 0)
-                ::close(fd);
-            throw Error::fromErrno(error, path());
-        }
-        ::close(fd);
-    }
-
-private:
-    QByteArray m_path;
-    bool m_kept = false;
-};
-
 void writeFile(BackupReader& reader, const QByteArray& path, const ArchivedEntry& entry,
                QByteArray& buffer) {
     // O_EXCL: a name that comes twice would otherwise let the second copy win unseen.
@@ -101,9 +63,12 @@ void writeFile(BackupReader& reader, const QByteArray& path, const ArchivedEntry
             written += std::max<ssize_t>(w, 0);
         }
     }
-    // The owner always keeps reading and writing its own files.
+    // The owner always keeps reading and writing its own files; the password file is the
+    // owner's alone, whatever the archive says.
+    const bool ownerOnly = entry.path == core::Workspace::PasswordFile.toUtf8();
+    const mode_t mode = ownerOnly ? 0600 : mode_t(entry.permissions | 0600);
     const timespec times[2] = {{0, UTIME_OMIT}, {time_t(entry.modified), 0}};
-    if (::fchmod(fd, mode_t(entry.permissions | 0600)) != 0 || ::futimens(fd, times) != 0 ||
+    if (::fchmod(fd, mode) != 0 || ::futimens(fd, times) != 0 ||
         ::close(std::exchange(fd, -1)) != 0)
         throw Error::fromErrno(errno, shown(path));
 }
@@ -145,6 +110,43 @@ QString automaticBackupPath(const QString& applicationFolder, const QDateTime& n
     return path;
 }
 
+// What the archive unpacks to, from the sizes its headers state (the reader holds every entry
+// to its stated size while unpacking).
+qint64 unpackedSize(const QString& archivePath) {
+    BackupReader reader(archivePath);
+    qint64 total = 0;
+    while (const std::optional<ArchivedEntry> entry = reader.next())
+        total += entry->size;
+    return total;
+}
+
+void refuseWhatDoesNotFit(const QString& archivePath, qint64 limit) {
+    const qint64 needed = unpackedSize(archivePath);
+    if (needed <= limit)
+        return;
+    const auto megabytes = [](qint64 bytes) { return QString::number((bytes + 999999) / 1000000); };
+    throw Error(platform::ErrorNumber::DiskFull,
+                QStringLiteral("バックアップを展開する空き容量が足りません。"
+                               "（展開すると %1 MB、使えるのは %2 MB までです）")
+                    .arg(megabytes(needed), megabytes(limit)));
+}
+
+// A read-only workspace fails at the first write with an error number that means nothing to
+// a seller; it is found before anything is written and said plainly.
+void refuseReadOnlyWorkspace(const QString& applicationFolder) {
+    QList<QByteArray> paths{QFile::encodeName(applicationFolder)};
+    for (QStringView folder : kWorkspaceFolders)
+        paths << QFile::encodeName(applicationFolder + u'/' + folder.toString());
+    for (const QByteArray& path : std::as_const(paths)) {
+        if (::access(path.constData(), W_OK) == 0 || errno == ENOENT)
+            continue;
+        if (errno != EROFS && errno != EACCES && errno != EPERM)
+            throw Error::fromErrno(errno, shown(path));
+        throw Error(Error::fromErrno(errno, shown(path)).number(),
+                    QStringLiteral("データのフォルダーに書き込めないため、復元できません。"));
+    }
+}
+
 // Swaps the workspace folders for the unpacked ones, one rename at a time, remembering
 // each so the whole can be undone.
 class FolderSwap {
@@ -153,13 +155,16 @@ public:
         : m_workspace(QFile::encodeName(applicationFolder)), m_unpacked(staging.unpacked()),
           m_setAside(staging.setAside()) {}
 
-    void replace(QStringView folder) {
+    void setAside(QStringView folder) {
         m_steps.push_back({folder.toUtf8()});
         Step& step = m_steps.back();
         if (exists(current(step))) {
             renameOrThrow(current(step), m_setAside + '/' + step.folder);
             step.setAside = true;
         }
+    }
+    void install() {
+        Step& step = m_steps.back();
         if (exists(m_unpacked + '/' + step.folder)) {
             renameOrThrow(m_unpacked + '/' + step.folder, current(step));
             step.installed = true;
@@ -195,11 +200,37 @@ private:
     std::vector<Step> m_steps;
 };
 
+// The workspace folders the unpacked archive brings.
+QStringList unpackedFolders(const Staging& staging) {
+    QStringList folders;
+    for (QStringView folder : kWorkspaceFolders) {
+        if (exists(staging.unpacked() + '/' + folder.toUtf8()))
+            folders << folder.toString();
+    }
+    return folders;
+}
+
 } // namespace
 
-RestoreResult restoreBackup(const QString& archivePath, const QString& applicationFolder,
-                            const platform::Clock& clock, const ProgressCallback& progress) {
+qint64 unpackedSizeLimit(const QString& applicationFolder) {
+    struct statvfs info {};
+    if (::statvfs(QFile::encodeName(applicationFolder).constData(), &info) != 0)
+        throw Error::fromErrno(errno, applicationFolder);
+    return std::min<qint64>(qint64(info.f_bavail) * qint64(info.f_frsize), kMaxUnpackedSize);
+}
+
+void checkRestoreTarget(const QString& archivePath, const QString& applicationFolder,
+                        std::optional<qint64> sizeLimit) {
     const QString app = QDir::cleanPath(applicationFolder);
+    refuseReadOnlyWorkspace(app);
+    refuseWhatDoesNotFit(archivePath, sizeLimit ? *sizeLimit : unpackedSizeLimit(app));
+}
+
+RestoreResult restoreBackup(const QString& archivePath, const QString& applicationFolder,
+                            const platform::Clock& clock, const ProgressCallback& progress,
+                            std::optional<qint64> sizeLimit) {
+    const QString app = QDir::cleanPath(applicationFolder);
+    checkRestoreTarget(archivePath, app, sizeLimit);
     Staging staging(app);
     if (!unpack(archivePath, staging.unpacked(), progress))
         return {};
@@ -215,6 +246,8 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
             ::rmdir(QFile::encodeName(QFileInfo(automatic).path()).constData()); // when empty
         }
     });
+    // From here on a start after a crash finds the journal and puts the workspace in order.
+    staging.writeJournal({automatic, unpackedFolders(staging)});
     const auto saving = [&](const Progress& p) {
         return proceed(progress, {Step::SavingCurrent, p.done, p.total});
     };
@@ -232,15 +265,20 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
                                    "た。元のデータは %1 にあります（%2 にも残っています）。")
                         .arg(automatic, staging.path()));
     };
+    // Two renames for each folder: set the current one aside, put the unpacked one in place.
+    const qint64 renames = 2 * qint64(kWorkspaceFolders.size());
+    qint64 done = 0;
+    const auto renamed = [&] { return proceed(progress, {Step::Replacing, done++, renames}); };
     bool cancelled = false;
     try {
-        qint64 done = 0;
-        for (QStringView folder : kWorkspaceFolders) {
-            swap.replace(folder);
-            if (!proceed(progress, {Step::Replacing, ++done, qint64(kWorkspaceFolders.size())})) {
-                cancelled = true;
+        cancelled = !renamed();
+        for (auto folder = kWorkspaceFolders.begin();
+             !cancelled && folder != kWorkspaceFolders.end(); ++folder) {
+            swap.setAside(*folder);
+            if ((cancelled = !renamed()))
                 break;
-            }
+            swap.install();
+            cancelled = !renamed();
         }
     } catch (...) {
         rollBack();
@@ -251,6 +289,7 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
         return {};
     }
     keepAutomatic = true;
+    staging.discard();
     return {Outcome::Done, automatic};
 }
 

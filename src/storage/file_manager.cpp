@@ -3,7 +3,12 @@
 #include "listing_files.h"
 #include "platform/error.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -80,6 +85,39 @@ void readFileLists(const Storage& storage, FileLists& lists) {
     }
 }
 
+enum class Action { Move, Delete };
+
+const QString kMoveName = QStringLiteral("move");
+const QString kDeleteName = QStringLiteral("delete");
+
+bool selects(const ListingIndex& entries, EntryKind kind, const QSet<QString>& selected) {
+    return std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
+        return entry.kind == kind && selected.contains(entry.title);
+    });
+}
+
+// The operation is written down before its first change, so a start after a crash can run it
+// again: both operations only ever go forward from what the index and the folders show.
+void writeJournal(const Storage& storage, Action action, int mode, const QStringList& titles) {
+    const QJsonObject journal{
+        {QStringLiteral("action"), action == Action::Move ? kMoveName : kDeleteName},
+        {QStringLiteral("mode"), mode},
+        {QStringLiteral("titles"), QJsonArray::fromStringList(titles)}};
+    storage.files->write(storage.path(kFileManagerJournal),
+                         QJsonDocument(journal).toJson(QJsonDocument::Compact));
+}
+
+// Keeps the first failure: a journal left behind is only run again at the next start, but
+// what stops it going is worth telling.
+void removeJournal(const Storage& storage, std::optional<Error>& failure) {
+    try {
+        removeUnlessMissing(*storage.files, storage.path(kFileManagerJournal));
+    } catch (const Error& error) {
+        if (!failure)
+            failure = error;
+    }
+}
+
 // Shows the first failure of an operation, if any; true when there was none.
 bool reportFailure(const std::optional<Error>& failure, platform::Prompter& prompter) {
     if (!failure)
@@ -127,6 +165,9 @@ bool DeleteListings(const Storage& storage, int mode, const QStringList& selecte
     ListingIndex entries;
     try {
         entries = readIndex(storage);
+        if (!selects(entries, target, selected))
+            return true;
+        writeJournal(storage, Action::Delete, mode, selectedTitles);
         files.copy(storage.path(Workspace::IndexFile), backup);
     } catch (const Error& error) {
         prompter.inform(error.report(kTag));
@@ -159,6 +200,7 @@ bool DeleteListings(const Storage& storage, int mode, const QStringList& selecte
         if (!failure)
             failure = error;
     }
+    removeJournal(storage, failure);
     return reportFailure(failure, prompter);
 }
 
@@ -171,6 +213,9 @@ bool MoveListings(const Storage& storage, int mode, const QStringList& selectedT
     ListingIndex entries;
     try {
         entries = readIndex(storage);
+        if (!selects(entries, source, selected))
+            return true;
+        writeJournal(storage, Action::Move, mode, selectedTitles);
     } catch (const Error& error) {
         prompter.inform(error.report(kTag));
         return false;
@@ -216,7 +261,54 @@ bool MoveListings(const Storage& storage, int mode, const QStringList& selectedT
         if (!failure)
             failure = error;
     }
+    removeJournal(storage, failure);
     return reportFailure(failure, prompter);
+}
+
+std::optional<QString> FinishInterruptedFileManagerWork(const Storage& storage) {
+    const QString path = storage.path(kFileManagerJournal);
+    if (!storage.files->exists(path))
+        return std::nullopt;
+    QJsonObject journal;
+    try {
+        journal = QJsonDocument::fromJson(storage.files->read(path)).object();
+    } catch (const Error& error) {
+        return QStringLiteral("前回中断したファイルの操作を確かめられませんでした。") +
+               error.report(kTag);
+    }
+    const QString action = journal.value(QStringLiteral("action")).toString();
+    const int mode = journal.value(QStringLiteral("mode")).toInt();
+    QStringList titles;
+    for (const QJsonValue& title : journal.value(QStringLiteral("titles")).toArray())
+        titles << title.toString();
+
+    // The operations report through a prompter; here their one failure becomes part of the
+    // start-up message instead.
+    struct Collected : platform::Prompter {
+        QStringList texts;
+        void inform(const QString& text) override { texts << text; }
+        bool ask(const QString&) override { return false; }
+    } collected;
+    QString done;
+    if (action == kMoveName) {
+        MoveListings(storage, mode, titles, collected);
+        done = QStringLiteral("前回中断したファイルの移動を整えました。");
+    } else if (action == kDeleteName) {
+        // Cut short after its index was written, it selects nothing now and leaves the copy
+        // of the old index to be taken away here.
+        if (DeleteListings(storage, mode, titles, collected))
+            QFile::remove(storage.path(Workspace::IndexDeleteBackup));
+        done = QStringLiteral("前回中断したファイルの削除を整えました。");
+    }
+    // The operations remove the journal themselves, but not one that names nothing to do.
+    std::optional<Error> failure;
+    removeJournal(storage, failure);
+    if (failure)
+        collected.texts << failure->report(kTag);
+    if (!collected.texts.isEmpty())
+        return QStringLiteral("前回中断したファイルの操作を最後まで済ませられませんでした。") +
+               collected.texts.join(u'\n');
+    return done.isEmpty() ? std::nullopt : std::optional<QString>(done);
 }
 
 QString copiedTitles(const QStringList& selectedTitles) {

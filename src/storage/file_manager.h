@@ -6,12 +6,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The logic of the file manager "ファイル一覧": its two lists and its actions on the selected
 // titles of the visible list. Mode 0 shows the finished listings, mode 1 the listed ones.
 // The questions stay with the dialog; these report their failures through the Prompter and
 // never throw.
 namespace storage {
+
+// A move or deletion writes down what it does here before its first change and removes it
+// after its last, so that a start after a crash in between can finish it.
+inline constexpr QStringView kFileManagerJournal = u"data/tm1.journal";
 
 // Finished for mode 0, Listed for mode 1.
 EntryKind kindOfMode(int mode);
@@ -44,6 +49,11 @@ bool DeleteListings(const Storage& storage, int mode, const QStringList& selecte
 // True when everything was moved.
 bool MoveListings(const Storage& storage, int mode, const QStringList& selectedTitles,
                   platform::Prompter& prompter);
+
+// Finishes a move or deletion that a crash cut short, by running it again from what the index
+// and the folders show now: files already moved or deleted are passed over. What the seller
+// is told; nothing when there was no such operation.
+std::optional<QString> FinishInterruptedFileManagerWork(const Storage& storage);
 
 // What "コピー" puts on the clipboard: every selected title followed by CR LF.
 QString copiedTitles(const QStringList& selectedTitles);

@@ -84,7 +84,11 @@ void restoreFromBackup(const Form1Context& c) {
             BackupProgress checking(&c.window);
             summary = backup::inspectBackup(*archive, checking.callback());
         }
-        if (!summary || !c.form.prompter().ask(backup::restoreQuestion(*summary)))
+        if (!summary)
+            return;
+        // A restore that cannot be done is said before the question, not after it.
+        backup::checkRestoreTarget(*archive, c.services.applicationFolder);
+        if (!c.form.prompter().ask(backup::restoreQuestion(*summary)))
             return;
         backup::RestoreResult result;
         {

@@ -1,13 +1,20 @@
 #include "app/start_up.h"
+#include "backup/backup.h"
+#include "core/listing_record.h"
 #include "fixed_clock.h"
 #include "scripted_prompter.h"
+#include "storage/listing_actions.h"
+#include "storage/listing_index.h"
 #include "temp_app_folder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +63,49 @@ TEST_F(StartUpTest, BlockedFolderIsReportedAndNoWindowOpens) {
     EXPECT_EQ(window, nullptr);
     EXPECT_FALSE(anyMainWindowExists());
     EXPECT_EQ(m_prompter.texts, QStringList{u"パスが見つかりません。 (CH 76)"_s});
+}
+
+// A restore and a file-manager move, both cut short by a crash, are put right before the
+// window opens, and the seller hears of both in one message.
+TEST_F(StartUpTest, InterruptedWorkIsRepairedBeforeTheWindowOpens) {
+    TempAppFolder folder, out;
+    app::StartUp(servicesFor(folder.path())).reset(); // a workspace of the program's own
+    m_prompter.texts.clear();
+    const storage::Storage storage{{folder.path()}};
+    core::ListingRecord listing;
+    listing.TextBoxタイトル = u"傘"_s;
+    ASSERT_TRUE(storage::FinishListing(storage, listing, m_clock, m_prompter).saved);
+    ASSERT_EQ(backup::createBackup(folder.path(), out.path(u"a.zip"_s), m_clock),
+              backup::Outcome::Done);
+    folder.writeBytes(u"data/後から.txt"_s, "only in the current workspace");
+    // What a move of "傘" to the listed ones writes before its first file moves.
+    folder.writeBytes(u"data/tm1.journal"_s, R"({"action":"move","mode":0,"titles":["傘"]})");
+
+    const pid_t child = ::fork();
+    if (child == 0) { // dies once the data folder of the archive is in place
+        const auto progress = [](const backup::Progress& p) {
+            if (p.step == backup::Step::Replacing && p.done == 8)
+                ::raise(SIGKILL);
+            return true;
+        };
+        backup::restoreBackup(out.path(u"a.zip"_s), folder.path(), m_clock, progress);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    const auto window = app::StartUp(servicesFor(folder.path()));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(m_prompter.texts.value(0),
+              u"前回中断した復元を元に戻しました。データは復元する前のままです。\n"
+              u"前回中断したファイルの移動を整えました。"_s);
+    EXPECT_TRUE(QFileInfo::exists(folder.path(u"data/後から.txt"_s)));
+    const storage::ListingIndex index = storage::readIndex(storage);
+    ASSERT_EQ(index.size(), 2);
+    EXPECT_EQ(index.last().kind, storage::EntryKind::Listed);
+    EXPECT_EQ(QDir(folder.path()).entryList({u".tomoea-*"_s}, QDir::Dirs | QDir::Hidden),
+              QStringList{});
 }
 
 // The read-only case runs twice: the outer run makes a folder and starts this same test

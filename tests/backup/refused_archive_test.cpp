@@ -50,6 +50,17 @@ QByteArray asCharacterDevice(QByteArray zip, const QByteArray& name) {
     return zip;
 }
 
+// Sets the unpacked size that both headers of entry `name` state.
+QByteArray withStatedSize(QByteArray zip, const QByteArray& name, quint32 size) {
+    for (qsizetype at = 0; (at = zip.indexOf(name, at)) >= 0; at += name.size()) {
+        if (at >= 46 && zip.mid(at - 46, 4) == "PK\x01\x02")
+            qToLittleEndian<quint32>(size, zip.data() + at - 46 + 24);
+        else if (at >= 30 && zip.mid(at - 30, 4) == "PK\x03\x04")
+            qToLittleEndian<quint32>(size, zip.data() + at - 30 + 22);
+    }
+    return zip;
+}
+
 QByteArray flippedInsideOf(QByteArray zip, const QByteArray& name) {
     zip[zip.indexOf(name) + 100] ^= 0x55; // well inside its data, which does not compress
     return zip;
@@ -143,6 +154,58 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"not an archive", [](Good, Outside) { return QByteArray("text\r\n"); },
              u"ではありません"_s},
         Case{"from a newer version", [](Good, Outside) { return zipOf({marker(2)}); },
-             u"新しい版"_s}));
+             u"新しい版"_s},
+        // The reader's own check comes only at the entry's end, and compares the low 32 bits
+        // of the size: a header 4 GB short would pass it.
+        Case{"a file larger than its header says",
+             [](Good, Outside) {
+                 return withStatedSize(zipOf({marker(), {"data/zeros", QByteArray(2000000, 0)}}),
+                                       "data/zeros", 100);
+             },
+             u"記録された大きさより大きく"_s}));
+
+// The headers' sizes are added up before anything is written; the entries here claim far
+// more than they hold, so nothing big is ever written.
+class UnpackedSize : public ::testing::Test {
+protected:
+    UnpackedSize() { writeSampleWorkspace(m_app.path(), 2); }
+    void expectRefused(const QByteArray& zip, std::optional<qint64> limit) {
+        m_out.writeBytes(u"a.zip"_s, zip);
+        const QMap<QString, QByteArray> before = workspaceTree(m_app.path());
+        const QStringList entriesBefore = entries();
+        try {
+            backup::restoreBackup(m_out.path(u"a.zip"_s), m_app.path(), m_clock, {}, limit);
+            ADD_FAILURE() << "restored";
+        } catch (const platform::Error& error) {
+            EXPECT_EQ(error.number(), platform::ErrorNumber::DiskFull);
+            EXPECT_TRUE(
+                error.description().startsWith(u"バックアップを展開する空き容量が足りません。"_s))
+                << error.description().toStdString();
+        }
+        EXPECT_EQ(workspaceTree(m_app.path()), before);
+        EXPECT_EQ(entries(), entriesBefore);
+    }
+    QStringList entries() const {
+        return QDir(m_app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    TempAppFolder m_app, m_out;
+    FixedClock m_clock;
+};
+
+TEST_F(UnpackedSize, MoreThanFourGigabytesIsRefusedWhateverTheFreeSpace) {
+    const QByteArray big(1000, 'x');
+    expectRefused(withStatedSize(withStatedSize(zipOf({marker(), {"data/a", big}, {"data/b", big}}),
+                                                "data/a", 0xC0000000u),
+                                 "data/b", 0xC0000000u),
+                  std::nullopt);
+}
+
+TEST_F(UnpackedSize, ExactlyTheLimitIsRestoredAndOneByteMoreIsNot) {
+    const QByteArray zip = zipOf({marker(), {"data/a", "12345"}, {"ini/b", "678"}});
+    expectRefused(zip, 7);
+    ASSERT_EQ(backup::restoreBackup(m_out.path(u"a.zip"_s), m_app.path(), m_clock, {}, 8).outcome,
+              backup::Outcome::Done);
+    EXPECT_EQ(m_app.readBytes(u"data/a"_s), "12345");
+}
 
 } // namespace
