@@ -3,7 +3,10 @@
 #include "form1_fixture.h"
 #include "storage/listing_index.h"
 #include "ui/clean_file_dialog.h"
+#include "ui/system_clipboard.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -44,7 +47,8 @@ protected:
         storage::writeIndex(m_storage, index);
     }
     ui::CleanFileDialog& open(web::BrowserFactory* browsers) {
-        m_dialog = std::make_unique<ui::CleanFileDialog>(m_storage, m_prompter, browsers);
+        m_dialog =
+            std::make_unique<ui::CleanFileDialog>(m_storage, m_prompter, browsers, m_clipboard);
         m_dialog->show();
         return *m_dialog;
     }
@@ -65,6 +69,7 @@ protected:
 
     storage::Storage m_storage;
     FakeBrowserFactory m_browsers;
+    ui::SystemClipboard m_clipboard;
     std::unique_ptr<ui::CleanFileDialog> m_dialog;
 };
 
@@ -133,7 +138,7 @@ TEST_F(CleanFileDialogTest, AnIndexOfTenThousandEntriesFillsBothLists) {
 }
 
 // Lines picked by keyboard, the lowest first, still copy from the top; and the main window's
-// activation, which gives back its start-up clipboard, must not undo the copy.
+// activation must not undo the copy.
 TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
     QGuiApplication::clipboard()->setText(u"start-up text"_s);
     writeIndex(kFourListings);
@@ -148,7 +153,6 @@ TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
         QTest::keyClick(finished, Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(finished, Qt::Key_Space, Qt::ControlModifier);
         dialog->findChild<QPushButton*>(u"CopyButton"_s)->click();
-        QGuiApplication::clipboard()->setText(u"copied elsewhere"_s);
         dialog->findChild<QPushButton*>(u"CancelButton"_s)->click();
     });
     child<QAction>(u"mnurelease"_s)->trigger();
@@ -159,5 +163,64 @@ TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
     QTest::qWait(50); // every pending event has run, the activation's among them
     EXPECT_EQ(QGuiApplication::clipboard()->text(), titles);
 }
+
+TEST_F(CleanFileDialogTest, OpeningAndClosingWithoutACopyLeavesTheSellersClipboard) {
+    writeIndex(kFourListings);
+    createForm();
+    showActive();
+    const SellersClipboard copied(u"売り手のメモ"_s);
+    QTimer::singleShot(0, m_form.get(), [] {
+        QApplication::activeModalWidget()->findChild<QPushButton*>(u"CancelButton"_s)->click();
+    });
+    child<QAction>(u"mnurelease"_s)->trigger();
+    leaveAndComeBack();
+    EXPECT_TRUE(copied.untouched());
+}
+
+// How an option gets checked: a screen reader's toggle checks it without any click.
+enum class Check { Click, SetChecked, AccessibleToggle };
+void PrintTo(Check how, std::ostream* os) {
+    *os << (how == Check::Click ? "click" : how == Check::SetChecked ? "setChecked" : "toggle");
+}
+
+class OptionSwitchesTheMode : public CleanFileDialogTest,
+                              public ::testing::WithParamInterface<Check> {
+protected:
+    void check(int mode) const {
+        auto* option = in<QRadioButton>(u"Option1_%1"_s.arg(mode));
+        switch (GetParam()) {
+        case Check::Click:
+            option->click();
+            break;
+        case Check::SetChecked:
+            option->setChecked(true);
+            break;
+        case Check::AccessibleToggle: {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(option);
+            ASSERT_NE(accessible, nullptr);
+            ASSERT_NE(accessible->actionInterface(), nullptr);
+            ASSERT_TRUE(accessible->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::toggleAction()));
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            break;
+        }
+        }
+    }
+};
+
+TEST_P(OptionSwitchesTheMode, WhicheverWayItIsChecked) {
+    writeIndex(kFourListings);
+    open(nullptr);
+    for (int mode : {1, 0}) {
+        check(mode);
+        EXPECT_EQ(m_dialog->mode(), mode);
+        EXPECT_TRUE(list(mode)->isVisible() && !list(1 - mode)->isVisible());
+        EXPECT_EQ(in<QLabel>(u"Label1"_s)->text(), mode ? u"出品済ファイル"_s : u"完成ファイル"_s);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, OptionSwitchesTheMode,
+                         ::testing::Values(Check::Click, Check::SetChecked,
+                                           Check::AccessibleToggle));
 
 } // namespace
