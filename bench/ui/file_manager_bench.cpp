@@ -3,6 +3,7 @@
 #include "platform/prompter.h"
 #include "storage/listing_index.h"
 #include "ui/clean_file_dialog.h"
+#include "ui/system_clipboard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,8 +44,9 @@ struct Folder {
 void BM_OpenFileManager(benchmark::State& state) {
     Folder folder(int(state.range(0)));
     Prompter prompter;
+    ui::SystemClipboard clipboard;
     for (auto _ : state) {
-        ui::CleanFileDialog dialog(folder.store, prompter, nullptr);
+        ui::CleanFileDialog dialog(folder.store, prompter, nullptr, clipboard);
         dialog.show();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(dialog.findChild<QListWidget*>(u"List1_0"_s)->count());
@@ -57,7 +59,8 @@ BENCHMARK(BM_OpenFileManager)->Arg(1000)->Arg(10000)->Unit(benchmark::kMilliseco
 void BM_RefillFileLists(benchmark::State& state) {
     Folder folder(int(state.range(0)));
     Prompter prompter;
-    ui::CleanFileDialog dialog(folder.store, prompter, nullptr);
+    ui::SystemClipboard clipboard;
+    ui::CleanFileDialog dialog(folder.store, prompter, nullptr, clipboard);
     dialog.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {

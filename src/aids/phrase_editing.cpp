@@ -12,18 +12,9 @@
 
 namespace aids {
 
-bool CopyFileTextToClipboard(const QString& path, Clipboard& clipboard,
-                             platform::Prompter& prompter) {
-    const std::optional<QString> text = loadPhraseFile(path, prompter);
-    if (!text)
-        return false;
-    clipboard.setText(*text);
-    return true;
-}
-
-QString InsertClipboardAtCaret(const QString& text, qsizetype caret, const QString& clipboardText) {
+QString InsertAtCaret(const QString& text, qsizetype caret, const QString& inserted) {
     caret = std::clamp<qsizetype>(caret, 0, text.size());
-    return text.left(caret) + clipboardText + text.mid(caret);
+    return text.left(caret) + inserted + text.mid(caret);
 }
 
 PhraseEditing::PhraseEditing(PhraseServices services)
@@ -40,21 +31,19 @@ bool PhraseEditing::editorIsFree() const {
     return false;
 }
 
-CaretText PhraseEditing::InsertStockPhrase(const CaretText& description, QString& clipboardBackup) {
-    Clipboard& clipboard = *m_services.clipboard;
-    clipboardBackup = clipboard.text();
+CaretText PhraseEditing::InsertStockPhrase(const CaretText& description) {
     CaretText result = description;
-    if (CopyFileTextToClipboard(m_workspace.path(core::Workspace::StockPhraseFile), clipboard,
-                                *m_services.prompter)) {
-        // A text box holds its line breaks as LF, so the file's CR LF go in as LF and the
-        // caret lands right after the phrases.
-        static const QRegularExpression lineEnd(QStringLiteral("\r\n?"));
-        const QString phrase = clipboard.text().replace(lineEnd, QStringLiteral("\n"));
-        result.caret = std::clamp<qsizetype>(description.caret, 0, description.text.size());
-        result.text = InsertClipboardAtCaret(description.text, result.caret, phrase);
-        result.caret += phrase.size();
-    }
-    clipboard.setText(clipboardBackup);
+    std::optional<QString> phrase =
+        loadPhraseFile(m_workspace.path(core::Workspace::StockPhraseFile), *m_services.prompter);
+    if (!phrase)
+        return result;
+    // A text box holds its line breaks as LF, so the file's CR LF go in as LF and the caret
+    // lands right after the phrases.
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n?"));
+    phrase->replace(lineEnd, QStringLiteral("\n"));
+    result.caret = std::clamp<qsizetype>(description.caret, 0, description.text.size());
+    result.text = InsertAtCaret(description.text, result.caret, *phrase);
+    result.caret += phrase->size();
     return result;
 }
 
@@ -66,12 +55,8 @@ void PhraseEditing::EditStockPhrases() {
 std::optional<QString> PhraseEditing::EditExplanation(const ExplanationFile& explanation) {
     if (!editAndWait(explanation.file, explanation.tag))
         return std::nullopt;
-    Clipboard& clipboard = *m_services.clipboard;
-    // The clipboard keeps the text; the main window's next activation puts the seller's back.
-    if (!CopyFileTextToClipboard(m_workspace.path(explanation.file), clipboard,
-                                 *m_services.prompter))
-        return QString();
-    return clipboard.text();
+    return loadPhraseFile(m_workspace.path(explanation.file), *m_services.prompter)
+        .value_or(QString());
 }
 
 bool PhraseEditing::editAndWait(QStringView relative, QStringView tag) {

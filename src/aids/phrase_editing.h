@@ -1,6 +1,5 @@
 #pragma once
 
-#include "clipboard.h"
 #include "core/workspace.h"
 #include "editor.h"
 #include "platform/prompter.h"
@@ -17,13 +16,8 @@ struct CaretText {
     qsizetype caret = 0;
 };
 
-// Puts the whole text of the phrase file at `path` on the clipboard. A missing or empty file
-// is reported as "description (Insert n)" and leaves the clipboard as it was.
-bool CopyFileTextToClipboard(const QString& path, Clipboard& clipboard,
-                             platform::Prompter& prompter);
-
-// `text` with `clipboardText` put in at `caret` (kept within the text).
-QString InsertClipboardAtCaret(const QString& text, qsizetype caret, const QString& clipboardText);
+// `text` with `inserted` put in at `caret` (kept within the text).
+QString InsertAtCaret(const QString& text, qsizetype caret, const QString& inserted);
 
 // An explanation paragraph's file below the application folder and its action's tag.
 struct ExplanationFile {
@@ -37,7 +31,6 @@ inline constexpr ExplanationFile kNotesExplanation{core::Workspace::NotesPhraseF
 struct PhraseServices {
     QString applicationFolder;
     platform::Prompter* prompter = nullptr;
-    Clipboard* clipboard = nullptr;
     EditorLauncher* launcher = nullptr;
 };
 
@@ -56,8 +49,9 @@ public:
 
     // The description with the stock phrases put in at its caret (a selection stays; the
     // phrases go in at its start) and the caret after them; unchanged when the phrase file
-    // cannot be read. `clipboardBackup` takes the clipboard's text, which is put back.
-    CaretText InsertStockPhrase(const CaretText& description, QString& clipboardBackup);
+    // cannot be read. The phrases are read from their file: the seller's clipboard is not
+    // touched.
+    CaretText InsertStockPhrase(const CaretText& description);
     // Opens the stock phrase file in the editor and waits for it to end.
     void EditStockPhrases();
     // Opens an explanation file in the editor and, once the editor has ended, gives the box's

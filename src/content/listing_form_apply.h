@@ -38,7 +38,7 @@ void composeCaptions(const ShippingRateTable& rates, core::ListingRecord& record
 // colour preset, the booth option, the user and font colours and the template caption.
 // A held value that is not a number (13), does not fit (6) or is no position of its list or
 // no colour (380) is left unapplied; every other value is applied and the first such error
-// is returned. The clipboard backup is the caller's to put back.
+// is returned.
 std::optional<platform::Error> ApplyHeldSelections(const core::HeldSelections& held,
                                                    const FormLists& lists,
                                                    const ShippingRateTable& rates,

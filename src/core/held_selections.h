@@ -32,8 +32,6 @@ struct HeldSelections {
     QString titleColour = QStringLiteral("0");   // fore colour of CommandT
     QString headingColour = QStringLiteral("0"); // fore colour of CommandM
     QString textColour = QStringLiteral("0");    // fore colour of CommandSR
-    // The seller's own clipboard text, put back after the program used the clipboard.
-    QString clipboardBackup;
 
     bool operator==(const HeldSelections&) const = default;
 };

@@ -4,9 +4,7 @@
 #include "storage/file_manager.h"
 
 #include <QButtonGroup>
-#include <QClipboard>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -45,8 +43,10 @@ template <typename Widget> Widget* named(Widget* widget, const QString& objectNa
 } // namespace
 
 CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prompter& prompter,
-                                 web::BrowserFactory* browsers, QWidget* parent)
-    : QDialog(parent), m_storage(storage), m_prompter(prompter), m_browsers(browsers) {
+                                 web::BrowserFactory* browsers, aids::Clipboard& clipboard,
+                                 QWidget* parent)
+    : QDialog(parent), m_storage(storage), m_prompter(prompter), m_browsers(browsers),
+      m_clipboard(clipboard) {
     setObjectName(QStringLiteral("CleanFileDialog"));
     setWindowTitle(QStringLiteral("ファイル一覧"));
 
@@ -142,7 +142,11 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
     setTabOrder(m_CopyButton, m_PreviewButton);
     setTabOrder(m_PreviewButton, m_CancelButton);
 
-    connect(options, &QButtonGroup::idClicked, this, [this](int id) { onOption(id); });
+    // Toggled rather than clicked: assistive technology checks an option without a click.
+    connect(options, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            onOption(id);
+    });
     connect(m_Command1, &QPushButton::clicked, this, [this] { onMove(); });
     connect(m_DELButton, &QPushButton::clicked, this, [this] { onDelete(); });
     connect(m_CopyButton, &QPushButton::clicked, this, [this] { onCopy(); });
@@ -237,9 +241,7 @@ void CleanFileDialog::onCopy() {
     if (!hasSelection())
         return;
     m_Text1 = storage::copiedTitles(selectedTitles());
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(m_Text1);
+    m_clipboard.setText(m_Text1);
     m_copiedTitles = m_Text1;
 }
 

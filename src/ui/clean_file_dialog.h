@@ -1,5 +1,6 @@
 #pragma once
 
+#include "aids/clipboard.h"
 #include "platform/prompter.h"
 #include "storage/files.h"
 #include "web/browser_factory.h"
@@ -23,8 +24,10 @@ class CleanFileDialog : public QDialog {
     Q_OBJECT
 public:
     // `browsers` may be null: the preview then reports that no browser is available.
+    // `clipboard` is written only by "コピー".
     CleanFileDialog(const storage::Storage& storage, platform::Prompter& prompter,
-                    web::BrowserFactory* browsers, QWidget* parent = nullptr);
+                    web::BrowserFactory* browsers, aids::Clipboard& clipboard,
+                    QWidget* parent = nullptr);
 
     // The text of the last copy, empty when nothing was copied since the dialog opened.
     const QString& copiedTitles() const { return m_copiedTitles; }
@@ -51,6 +54,7 @@ private:
     storage::Storage m_storage;
     platform::Prompter& m_prompter;
     web::BrowserFactory* m_browsers;
+    aids::Clipboard& m_clipboard;
     int m_mode = 0;
     QString m_copiedTitles;
     // The hidden box the copied titles are gathered in; nobody sees it, so it is text.

@@ -6,10 +6,8 @@
 #include "form1_record_binding.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -34,7 +32,7 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services),
       m_form(core::Workspace{services.applicationFolder}, *services.prompter),
       m_editors(services.prompter),
-      m_phrases({services.applicationFolder, services.prompter, &m_clipboard, &m_editors}) {
+      m_phrases({services.applicationFolder, services.prompter, &m_editors}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kForm1Title.toString());
     // Minimise and close, but no maximise: the window keeps the size it was built with.
@@ -44,7 +42,7 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
     m_widgets.build(this);
     InitializeMainWindow();
     // Only now: filling the lists at start-up must not count as the seller's choice.
-    connectForm1Actions({*this, m_widgets, m_form, m_services, m_phrases});
+    connectForm1Actions({*this, m_widgets, m_form, m_services, m_phrases, m_clipboard});
     keepLoadedSize();
     // The seller starts with the title, not on the tab bar that comes first in tab order.
     m_widgets.m_TextBoxタイトル->setFocus();
@@ -64,7 +62,6 @@ void Form1::showPage(int page) {
 
 // The start-up sequence that fills the window before it is shown.
 void Form1::InitializeMainWindow() {
-    m_form.held().clipboardBackup = QGuiApplication::clipboard()->text();
     loadWorkspaceState();
 }
 
@@ -93,9 +90,7 @@ void Form1::reloadWorkspace() {
         quiet.emplace_back(button);
     for (QTabWidget* tabs : findChildren<QTabWidget*>())
         quiet.emplace_back(tabs);
-    const QString clipboardBackup = m_form.held().clipboardBackup;
     m_form.held() = core::HeldSelections{};
-    m_form.held().clipboardBackup = clipboardBackup;
     loadWorkspaceState();
     // As the first showing does: the held values into the lists just filled.
     core::ListingRecord applied = record();
@@ -144,8 +139,6 @@ void Form1::onWindowActivated() {
     // What was applied before a failure stays applied.
     writeRecord(m_widgets, applied, Fields::HeldOnly);
     m_form.showApplyFailure(failure);
-    if (!failure)
-        QGuiApplication::clipboard()->setText(m_form.held().clipboardBackup);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

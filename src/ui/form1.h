@@ -49,8 +49,6 @@ public:
     void reloadWorkspace();
 
     const core::Workspace& workspace() const { return m_form.workspace(); }
-    // The clipboard's text as it was when the window was created.
-    const QString& clipboardBackup() const { return m_form.held().clipboardBackup; }
     // The region list behind Combo都道府県: always core::kPrefectureCount entries.
     const QStringList& prefectureTable() const { return m_form.prefectureTable(); }
     // The link lines used by page assembly: always core::kLinkCount entries.
@@ -71,9 +69,9 @@ private:
 
     Form1Services m_services;
     content::ListingFormController m_form;
-    // The phrase buttons' clipboard and editors, and the editor-running flag that the close
-    // guard asks.
+    // Written only when the seller asks for a copy.
     SystemClipboard m_clipboard;
+    // The phrase buttons' editors, and the editor-running flag that the close guard asks.
     NotepadLauncher m_editors;
     aids::PhraseEditing m_phrases;
     Form1Widgets m_widgets;

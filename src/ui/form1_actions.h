@@ -4,8 +4,9 @@
 #include "form1_widgets.h"
 
 namespace aids {
+class Clipboard;
 class PhraseEditing;
-}
+} // namespace aids
 
 namespace ui {
 
@@ -25,6 +26,8 @@ struct Form1Context {
     const Form1Services& services;
     // The phrase and editor actions and the editor-running flag.
     aids::PhraseEditing& phrases;
+    // Written only by the copies the seller asks for.
+    aids::Clipboard& clipboard;
 };
 
 // Each group of actions is one file, form1_<group>_actions.cpp, with one function that

@@ -205,7 +205,7 @@ void showListingGuide(const Form1Context& c, const QString& listingPagePath,
     } catch (const Error& error) {
         c.form.prompter().inform(error.report(tag));
     }
-    SyupinDialog guide(listingTitle, pageText, view, &c.window);
+    SyupinDialog guide(listingTitle, pageText, view, c.clipboard, &c.window);
     guide.exec();
 }
 

@@ -29,8 +29,7 @@ void insertStockPhrase(const Form1Context& c) {
     // The box keeps its cursor while the button has the focus, so the caret is where the
     // seller left it; with a selection, its start.
     const aids::CaretText before{box->toPlainText(), box->textCursor().selectionStart()};
-    const aids::CaretText after =
-        c.phrases.InsertStockPhrase(before, c.form.held().clipboardBackup);
+    const aids::CaretText after = c.phrases.InsertStockPhrase(before);
     const qsizetype inserted = after.text.size() - before.text.size();
     if (inserted <= 0)
         return;

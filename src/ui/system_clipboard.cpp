@@ -10,6 +10,7 @@ QString SystemClipboard::text() const {
 }
 
 void SystemClipboard::setText(const QString& text) {
+    // Replaces every format the clipboard held, not only its text.
     QGuiApplication::clipboard()->setText(text);
 }
 

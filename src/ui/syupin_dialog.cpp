@@ -1,9 +1,7 @@
 #include "syupin_dialog.h"
 
-#include "core/piece_reader.h"
+#include "platform/text_file.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,25 +23,16 @@ QLabel* headingLabel(const QString& objectName, const QString& text, QWidget* bu
     return label;
 }
 
-void replaceClipboardText(const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
-}
-
 } // namespace
 
 QString listingPageText(const QString& pagePath) {
-    core::PieceReader reader = core::PieceReader::fromFile(pagePath);
-    QString text;
-    while (!reader.atEnd())
-        text += reader.next();
-    return text;
+    return platform::readText(pagePath);
 }
 
 SyupinDialog::SyupinDialog(const QString& listingTitle, const QString& pageText, QWidget* pageView,
-                           QWidget* parent)
-    : QDialog(parent), m_TextTitle(new QLineEdit(listingTitle, this)), m_pageText(pageText) {
+                           aids::Clipboard& clipboard, QWidget* parent)
+    : QDialog(parent), m_TextTitle(new QLineEdit(listingTitle, this)), m_pageText(pageText),
+      m_clipboard(clipboard) {
     setObjectName(QStringLiteral("SyupinDialog"));
     setWindowTitle(QStringLiteral("出品案内"));
 
@@ -86,8 +75,8 @@ SyupinDialog::SyupinDialog(const QString& listingTitle, const QString& pageText,
     layout->addLayout(closeRow);
 
     connect(command1, &QPushButton::clicked, this,
-            [this] { replaceClipboardText(m_TextTitle->text()); });
-    connect(command2, &QPushButton::clicked, this, [this] { replaceClipboardText(m_pageText); });
+            [this] { m_clipboard.setText(m_TextTitle->text()); });
+    connect(command2, &QPushButton::clicked, this, [this] { m_clipboard.setText(m_pageText); });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     command1->setFocus();
 }

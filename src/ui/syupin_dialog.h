@@ -1,5 +1,7 @@
 #pragma once
 
+#include "aids/clipboard.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -13,7 +15,7 @@ class SyupinDialog : public QDialog {
     Q_OBJECT
 public:
     SyupinDialog(const QString& listingTitle, const QString& pageText, QWidget* pageView,
-                 QWidget* parent = nullptr);
+                 aids::Clipboard& clipboard, QWidget* parent = nullptr);
 
     // The page's text as "商品案内をコピー" puts it on the clipboard.
     const QString& pageText() const { return m_pageText; }
@@ -21,10 +23,11 @@ public:
 private:
     QLineEdit* m_TextTitle;
     QString m_pageText;
+    aids::Clipboard& m_clipboard;
 };
 
-// The page file's text as the listing form takes it: every field of the piece reader joined
-// without its commas, line breaks and leading blanks.
+// The page file's text exactly as written (commas, quotes, blanks and CR LF kept): the seller
+// pastes it into the listing form as the page.
 QString listingPageText(const QString& pagePath);
 
 } // namespace ui

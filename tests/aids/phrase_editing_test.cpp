@@ -14,12 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct FakeClipboard : aids::Clipboard {
-    QString held = u"earlier"_s;
-    QString text() const override { return held; }
-    void setText(const QString& text) override { held = text; }
-};
-
 // Records the files it was opened on; each such notepad is closed at once.
 struct FakeNotepad : aids::EditorLauncher {
     struct Closed : aids::EditorSession {
@@ -41,9 +35,8 @@ protected:
 
     TempAppFolder m_app;
     ScriptedPrompter m_prompter;
-    FakeClipboard m_clipboard;
     FakeNotepad m_notepad;
-    aids::PhraseEditing m_editing{{m_app.path(), &m_prompter, &m_clipboard, &m_notepad}};
+    aids::PhraseEditing m_editing{{m_app.path(), &m_prompter, &m_notepad}};
 };
 
 struct InsertCase {
@@ -63,15 +56,12 @@ const QString kInserted = u"よろしく\n<b>発送</b>\n"_s; // as a text box h
 class InsertStockPhrase : public PhraseEditingTest,
                           public ::testing::WithParamInterface<InsertCase> {};
 
-TEST_P(InsertStockPhrase, InsertsAtTheCaretAndGivesTheClipboardBack) {
+TEST_P(InsertStockPhrase, InsertsAtTheCaret) {
     m_app.writeBytes(u"text/定型文.txt"_s, GetParam().file);
-    QString backup;
-    const aids::CaretText result = m_editing.InsertStockPhrase(GetParam().description, backup);
+    const aids::CaretText result = m_editing.InsertStockPhrase(GetParam().description);
     EXPECT_EQ(result.text, GetParam().expected.text);
     EXPECT_EQ(result.caret, GetParam().expected.caret);
     EXPECT_EQ(m_prompter.texts, GetParam().messages);
-    EXPECT_EQ(m_clipboard.held, u"earlier"_s);
-    EXPECT_EQ(backup, u"earlier"_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(

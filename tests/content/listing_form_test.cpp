@@ -80,7 +80,6 @@ protected:
 };
 
 TEST_F(ListingForm, FirstRunFilesGiveTheFirstRunForm) {
-    m_held.clipboardBackup = u"seller's own"_s;
     restore();
     ASSERT_EQ(m_prompter.texts, QStringList{});
     ASSERT_EQ(kChecks.size(), 27u);
@@ -90,7 +89,6 @@ TEST_F(ListingForm, FirstRunFilesGiveTheFirstRunForm) {
     EXPECT_EQ(m_record.Text発送注意事項, kShipping + u"\r\n"_s);
     EXPECT_EQ(m_record.Text注意事項, kNotes + u"\r\n"_s);
     core::HeldSelections firstRun; // its start values are the first-run values
-    firstRun.clipboardBackup = u"seller's own"_s;
     EXPECT_EQ(m_held, firstRun);
 
     m_record.Combo都道府県.text = u"都道府県を選択"_s;

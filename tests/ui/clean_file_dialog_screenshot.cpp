@@ -6,6 +6,7 @@
 #include "storage/listing_index.h"
 #include "ui/app_style.h"
 #include "ui/clean_file_dialog.h"
+#include "ui/system_clipboard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
     storage::writeIndex(store, index);
 
     PrintingPrompter prompter;
-    ui::CleanFileDialog dialog(store, prompter, nullptr);
+    ui::SystemClipboard clipboard;
+    ui::CleanFileDialog dialog(store, prompter, nullptr, clipboard);
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog))
         return 1;

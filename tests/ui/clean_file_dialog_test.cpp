@@ -3,7 +3,10 @@
 #include "form1_fixture.h"
 #include "storage/listing_index.h"
 #include "ui/clean_file_dialog.h"
+#include "ui/system_clipboard.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -44,7 +47,8 @@ protected:
         storage::writeIndex(m_storage, index);
     }
     ui::CleanFileDialog& open(web::BrowserFactory* browsers) {
-        m_dialog = std::make_unique<ui::CleanFileDialog>(m_storage, m_prompter, browsers);
+        m_dialog =
+            std::make_unique<ui::CleanFileDialog>(m_storage, m_prompter, browsers, m_clipboard);
         m_dialog->show();
         return *m_dialog;
     }
@@ -65,6 +69,7 @@ protected:
 
     storage::Storage m_storage;
     FakeBrowserFactory m_browsers;
+    ui::SystemClipboard m_clipboard;
     std::unique_ptr<ui::CleanFileDialog> m_dialog;
 };
 
@@ -133,7 +138,7 @@ TEST_F(CleanFileDialogTest, AnIndexOfTenThousandEntriesFillsBothLists) {
 }
 
 // Lines picked by keyboard, the lowest first, still copy from the top; and the main window's
-// activation, which gives back its start-up clipboard, must not undo the copy.
+// activation must not undo the copy.
 TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
     QGuiApplication::clipboard()->setText(u"start-up text"_s);
     writeIndex(kFourListings);
@@ -148,7 +153,6 @@ TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
         QTest::keyClick(finished, Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(finished, Qt::Key_Space, Qt::ControlModifier);
         dialog->findChild<QPushButton*>(u"CopyButton"_s)->click();
-        QGuiApplication::clipboard()->setText(u"copied elsewhere"_s);
         dialog->findChild<QPushButton*>(u"CancelButton"_s)->click();
     });
     child<QAction>(u"mnurelease"_s)->trigger();
@@ -158,6 +162,35 @@ TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
     QTest::qWait(50); // every pending event has run, the activation's among them
     EXPECT_EQ(QGuiApplication::clipboard()->text(), titles);
+}
+
+TEST_F(CleanFileDialogTest, OpeningAndClosingWithoutACopyLeavesTheSellersClipboard) {
+    writeIndex(kFourListings);
+    createForm();
+    showActive();
+    const SellersClipboard copied(u"売り手のメモ"_s);
+    QTimer::singleShot(0, m_form.get(), [] {
+        QApplication::activeModalWidget()->findChild<QPushButton*>(u"CancelButton"_s)->click();
+    });
+    child<QAction>(u"mnurelease"_s)->trigger();
+    leaveAndComeBack();
+    EXPECT_TRUE(copied.untouched());
+}
+
+// A screen reader's toggle checks an option without a click, as setChecked does.
+TEST_F(CleanFileDialogTest, CheckingAnOptionWithoutAClickSwitchesTheMode) {
+    writeIndex(kFourListings);
+    open(nullptr);
+    in<QRadioButton>(u"Option1_1"_s)->setChecked(true);
+    EXPECT_EQ(m_dialog->mode(), 1);
+    EXPECT_TRUE(list(1)->isVisible() && !list(0)->isVisible());
+    QAccessibleInterface* option =
+        QAccessible::queryAccessibleInterface(in<QRadioButton>(u"Option1_0"_s));
+    ASSERT_TRUE(option && option->actionInterface());
+    option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(m_dialog->mode(), 0);
+    EXPECT_TRUE(list(0)->isVisible() && !list(1)->isVisible());
+    EXPECT_EQ(in<QLabel>(u"Label1"_s)->text(), u"完成ファイル"_s);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "screenshot_tool.h"
 #include "ui/app_style.h"
 #include "ui/open_cmp_dialog.h"
+#include "ui/system_clipboard.h"
 #include "ui/syupin_dialog.h"
 #include "ui/version_dialog.h"
 
@@ -36,8 +37,9 @@ int main(int argc, char** argv) {
     // A plain label where the program shows the page in the web engine.
     auto* page = new QLabel(QStringLiteral("（ページの表示）"));
     page->setAlignment(Qt::AlignCenter);
+    ui::SystemClipboard clipboard;
     ui::SyupinDialog guide(QStringLiteral("置き時計 昭和レトロ"),
-                           QStringLiteral("<table>価格 1980円</table>"), page);
+                           QStringLiteral("<table>価格 1,980円</table>"), page, clipboard);
     save(guide, folder, QStringLiteral("syupin_dialog"));
     return 0;
 }

@@ -3,8 +3,24 @@
 #include "ui/app_style.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QTest>
+
+SellersClipboard::SellersClipboard(const QString& text) : m_text(text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    m_writes = std::make_unique<QSignalSpy>(clipboard, &QClipboard::dataChanged);
+}
+
+::testing::AssertionResult SellersClipboard::untouched() const {
+    const QString now = QGuiApplication::clipboard()->text();
+    if (now != m_text)
+        return ::testing::AssertionFailure() << "the clipboard holds " << now.toStdString();
+    if (!m_writes->isEmpty())
+        return ::testing::AssertionFailure() << m_writes->size() << " writes to the clipboard";
+    return ::testing::AssertionSuccess();
+}
 
 void Form1Fixture::SetUp() {
     ui::applyApplicationStyle(*qobject_cast<QApplication*>(QCoreApplication::instance()));

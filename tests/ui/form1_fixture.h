@@ -6,10 +6,24 @@
 #include "temp_app_folder.h"
 #include "ui/form1.h"
 
+#include <QSignalSpy>
 #include <QStringList>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+
+// A text the seller copied in another program, on the system clipboard, and every write to
+// the clipboard after it: putting the same text back counts as a write too.
+class SellersClipboard {
+public:
+    explicit SellersClipboard(const QString& text);
+    // Success when the clipboard still holds the text and nothing has written it since.
+    ::testing::AssertionResult untouched() const;
+
+private:
+    QString m_text;
+    std::unique_ptr<QSignalSpy> m_writes;
+};
 
 // A main window over a temporary application folder as a first run leaves it: the three
 // profile files, the region list, the link file, the rate table and the three explanation

@@ -1,8 +1,10 @@
 // Template choice, preview, finish and list as the seller starts them from the main window.
 #include "page/assemble_page.h"
 #include "page_actions_fixture.h"
+#include "platform/cp932.h"
 #include "profile/profiles.h"
 #include "storage/listing_index.h"
+#include "ui/system_clipboard.h"
 #include "ui/syupin_dialog.h"
 
 #include <QClipboard>
@@ -172,8 +174,9 @@ TEST_F(PageActions, ListOpensTheGuideWithTheTitleAndThePageText) {
     createWindow();
     showActive();
     setText(u"TextBoxタイトル"_s, u" 腕時計 "_s);
+    // A field that starts with a quote and one with leading blanks, for a piece reader.
     child<QPlainTextEdit>(u"TextBox商品説明"_s)
-        ->setPlainText(u"価格 1,980円\n送料別 090-1234-5678"_s);
+        ->setPlainText(u"価格 1,980円\n特価,\"限定\" 品,  送料別 090-1234-5678"_s);
     QString copied;
     QStringList shownFiles;
     std::optional<QList<check::Finding>> findings;
@@ -200,12 +203,35 @@ TEST_F(PageActions, ListOpensTheGuideWithTheTitleAndThePageText) {
     // The page check advises beside the guide's page too.
     ASSERT_EQ(findings.value_or(QList<check::Finding>{}).size(), 1);
     EXPECT_EQ(findings->front().text, u"090-1234-5678"_s);
-    // The piece reader drops the price's comma and every line break of the page.
-    EXPECT_TRUE(copied.contains(u"価格 1980円<br>送料別"_s)) << copied.toStdString();
-    EXPECT_FALSE(copied.contains(u'\n'));
-    EXPECT_FALSE(copied.contains(u'\r'));
+    // The page as written, every template line ending in CR LF.
+    EXPECT_EQ(platform::toCp932(copied, platform::Unmappable::Refuse),
+              m_folder.readBytes(u"userdata/腕時計.html"_s));
+    EXPECT_TRUE(copied.contains(u"1,980円<br>特価,\"限定\" 品,  送料別"_s)) << copied.toStdString();
+    EXPECT_GT(copied.count(u"\r\n"_s), 3);
     EXPECT_TRUE(m_prompter.texts.isEmpty());
     EXPECT_EQ(dataFiles(), QStringList{u"tm1.dat"_s}); // listing keeps no data
+}
+
+// Each button replaces the clipboard with its text; the page goes byte for byte as the file
+// holds it (～ is 81 60, 円 is 89 7E), which no line-by-line or field-by-field reading keeps.
+TEST(SyupinDialogCopy, PutsTheTitleAndThePageFileAsTheyAre) {
+    TempAppFolder folder;
+    const QByteArray page = "<table width=\"600\">\r\n"
+                            "  \x89\xBF\x8A\x69 1,980\x89\x7E\x81\x60\r\n"
+                            "\"A\",\"B\" ,   C<br>\r\n"
+                            "\r\n"
+                            "</table>";
+    folder.writeBytes(u"userdata/page.html"_s, page);
+    ui::SystemClipboard clipboard;
+    ui::SyupinDialog guide(u"置き時計 昭和"_s,
+                           ui::listingPageText(folder.path(u"userdata/page.html"_s)), nullptr,
+                           clipboard);
+    guide.show();
+    guide.findChild<QAbstractButton*>(u"Command1"_s)->click();
+    EXPECT_EQ(clipboard.text(), u"置き時計 昭和"_s);
+    guide.findChild<QAbstractButton*>(u"Command2"_s)->click();
+    EXPECT_EQ(platform::toCp932(clipboard.text(), platform::Unmappable::Refuse), page);
+    EXPECT_TRUE(guide.isVisible()); // neither copy closes the guide
 }
 
 } // namespace
