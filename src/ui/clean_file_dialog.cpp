@@ -254,7 +254,7 @@ void CleanFileDialog::onPreview() {
         if (!m_browsers)
             throw platform::Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
         // Released at the end of the block: a shown browser window stays open on its own.
-        std::unique_ptr<web::Browser> browser = m_browsers->createBrowser();
+        std::unique_ptr<web::Browser> browser = m_browsers->createBrowser(web::BrowserKind::Page);
         browser->navigate(path);
         browser->setVisible(true);
     } catch (const platform::Error& error) {

@@ -74,7 +74,8 @@ void openHomePage(const Form1Context& c) {
             address += u'/';
         if (!c.services.browsers)
             throw Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
-        const std::unique_ptr<web::Browser> browser = c.services.browsers->createBrowser();
+        const std::unique_ptr<web::Browser> browser =
+            c.services.browsers->createBrowser(web::BrowserKind::Service);
         browser->navigate(address + QStringLiteral("index.html"));
         browser->setVisible(true);
     } catch (const Error& error) {

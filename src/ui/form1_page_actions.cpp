@@ -137,7 +137,8 @@ void preview(const Form1Context& c) {
         const QString path = c.form.workspace().path(Workspace::PreviewFile);
         assemblePage(c, path);
         // Also after a failed assembly: the seller then sees the previous preview, if any.
-        const std::shared_ptr<web::Browser> browser = browsers(c).createBrowser();
+        const std::shared_ptr<web::Browser> browser =
+            browsers(c).createBrowser(web::BrowserKind::Page);
         browser->navigate(path);
         browser->setVisible(true);
         // The check only advises: the seller sees the page at once, the findings when ready.

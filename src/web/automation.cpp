@@ -2,9 +2,11 @@
 
 #include "platform/error.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 #include <array>
 
 namespace web {
@@ -12,10 +14,25 @@ namespace {
 
 const QString kNewItemMarker = QStringLiteral("新品");
 
-std::unique_ptr<Browser> createBrowser(BrowserFactory* browsers) {
+const QString kLoginElsewhere =
+    QStringLiteral("ログインのページのアドレスが設定と違うため、パスワードを入力しませんでした。");
+
+std::unique_ptr<Browser> createBrowser(BrowserFactory* browsers, BrowserKind kind) {
     if (!browsers)
         throw platform::Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
-    return browsers->createBrowser();
+    return browsers->createBrowser(kind);
+}
+
+bool isWebAddress(const QUrl& url) {
+    return url.scheme() == u"http" || url.scheme() == u"https";
+}
+
+// Scheme, host and port alike; a port left out is the scheme's own.
+bool sameOrigin(const QUrl& a, const QUrl& b) {
+    const auto port = [](const QUrl& url) {
+        return url.port(url.scheme() == u"https" ? 443 : url.scheme() == u"http" ? 80 : -1);
+    };
+    return a.scheme() == b.scheme() && a.host() == b.host() && port(a) == port(b);
 }
 
 // Waits until the page asked for has loaded, handling the seller's events meanwhile. A load
@@ -25,13 +42,25 @@ void WaitForPage(Browser& browser) {
     browser.waitForPage();
 }
 
+} // namespace
+
 void waitHandlingEvents(std::chrono::milliseconds pause) {
-    if (pause.count() <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(pause, &loop, &QEventLoop::quit);
-    loop.exec();
+    // A coarse timer may end up to 5 % early, and the pause is a lower bound: the clock,
+    // not the timer, says when it is over.
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 left = pause.count(); left > 0; left = pause.count() - clock.elapsed()) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(std::chrono::milliseconds(left));
+        loop.exec();
+    }
 }
+
+namespace {
 
 // The address of the link two places before the first one whose text holds the marker:
 // on the store's result page that is the product the new-item offers belong to. Empty
@@ -55,7 +84,7 @@ void SearchProduct(BrowserFactory* browsers, const QString& storeAddress, const 
         return;
     }
     try {
-        std::unique_ptr<Browser> browser = createBrowser(browsers);
+        std::unique_ptr<Browser> browser = createBrowser(browsers, BrowserKind::Service);
         browser->navigate(storeAddress);
         WaitForPage(*browser);
         browser->setFieldValue(0, QStringLiteral("field-keywords"), word);
@@ -64,8 +93,10 @@ void SearchProduct(BrowserFactory* browsers, const QString& storeAddress, const 
         waitHandlingEvents(pauses.searchSettle);
         // A marker among the first two links has no product link before it: the result
         // page is shown rather than an empty address.
+        // The store's page chooses the address: only the web is followed, never a local file
+        // or a script.
         const QString offers = newItemOfferAddress(browser->links());
-        if (!offers.isEmpty()) {
+        if (isWebAddress(QUrl(offers))) {
             browser->navigate(offers);
             WaitForPage(*browser);
         }
@@ -86,10 +117,15 @@ void OpenMyPage(BrowserFactory* browsers, const QString& loginAddress, const QSt
         return;
     }
     try {
-        std::unique_ptr<Browser> browser = createBrowser(browsers);
+        std::unique_ptr<Browser> browser = createBrowser(browsers, BrowserKind::Service);
         browser->navigate(loginAddress);
         browser->setVisible(true);
         WaitForPage(*browser);
+        // A login page that sent the browser elsewhere gets neither the ID nor the password.
+        if (!sameOrigin(QUrl(browser->address()), QUrl::fromUserInput(loginAddress))) {
+            prompter.inform(kLoginElsewhere);
+            return;
+        }
         const QString login = QStringLiteral("login");
         const QString passwd = QStringLiteral("passwd");
         for (const QString& name : browser->formElementNames(0)) {
@@ -118,7 +154,7 @@ void OpenMyPage(BrowserFactory* browsers, const QString& loginAddress, const QSt
 void OpenCarrierPage(BrowserFactory* browsers, const QString& page, const QString& tag,
                      platform::Prompter& prompter) {
     try {
-        std::unique_ptr<Browser> browser = createBrowser(browsers);
+        std::unique_ptr<Browser> browser = createBrowser(browsers, BrowserKind::Service);
         browser->navigate(page);
         browser->setVisible(true);
     } catch (const platform::Error& error) {
@@ -131,7 +167,8 @@ void OpenCarrierPage(BrowserFactory* browsers, const QString& page, const QStrin
 void OpenManual(BrowserFactory* browsers, const QString& manualAddress,
                 platform::Prompter& prompter) {
     try {
-        std::unique_ptr<Browser> browser = createBrowser(browsers);
+        // The manual is the program's own page, wherever it is kept.
+        std::unique_ptr<Browser> browser = createBrowser(browsers, BrowserKind::Page);
         browser->navigate(manualAddress);
         browser->setVisible(true);
     } catch (const platform::Error& error) {

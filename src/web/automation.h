@@ -24,7 +24,8 @@ struct AutomationPauses {
 // has them, or else the result page.
 void SearchProduct(BrowserFactory* browsers, const QString& storeAddress, const QString& word,
                    platform::Prompter& prompter, const AutomationPauses& pauses = {});
-// Logs in with `id` and `password` on the login page, then shows the status page.
+// Logs in with `id` and `password` on the login page, then shows the status page. A login
+// page that ends up at another origin (scheme, host, port) than `loginAddress` gets nothing.
 void OpenMyPage(BrowserFactory* browsers, const QString& loginAddress, const QString& statusAddress,
                 const QString& id, const QString& password, platform::Prompter& prompter,
                 const AutomationPauses& pauses = {});
@@ -33,5 +34,8 @@ void OpenCarrierPage(BrowserFactory* browsers, const QString& page, const QStrin
                      platform::Prompter& prompter);
 void OpenManual(BrowserFactory* browsers, const QString& manualAddress,
                 platform::Prompter& prompter);
+
+// Handles the seller's events for at least `pause`.
+void waitHandlingEvents(std::chrono::milliseconds pause);
 
 } // namespace web

@@ -24,6 +24,18 @@ constexpr int Loading = 1;
 constexpr int Complete = 4;
 } // namespace ReadyState
 
+// Which profile a browser window belongs to. The two share nothing: no cookies, no storage.
+enum class BrowserKind {
+    // A page the program wrote (preview, finished page, manual). Its profile is off the
+    // record, runs none of the page's scripts, lets the page read no other file and no web
+    // address, opens no pop-up and refuses downloads: a pasted description must not reach
+    // the seller's files or the signed-in service. A web link the seller clicks there opens
+    // in a Service window.
+    Page,
+    // The auction service and the other sites: the profile the seller signs in with.
+    Service,
+};
+
 // One browser window as the program drives it: every preview, web action and page wait
 // goes through here. A new browser is hidden. Releasing it (destroying this object) leaves
 // a shown window open for the seller; a window still hidden then is closed, since nothing
@@ -43,6 +55,8 @@ public:
     // ReadyState::Complete once the latest load has finished; busy() while one runs.
     virtual int readyState() const = 0;
     virtual bool busy() const = 0;
+    // The address of the page loaded last, as it ended up after any redirects; empty before.
+    virtual QString address() const = 0;
     // Waits until the latest load has finished, handling the user's events meanwhile; returns
     // at once when nothing is loading. Without a limit it waits as long as it takes; with one
     // it returns false when the limit passed first (and when the program is ending).

@@ -14,14 +14,14 @@ namespace web {
 class BrowserFactory {
 public:
     virtual ~BrowserFactory() = default;
-    // A new browser window, hidden.
-    virtual std::unique_ptr<Browser> createBrowser() = 0;
-    // A page view owned by `parent`.
+    // A new browser window of that kind, hidden.
+    virtual std::unique_ptr<Browser> createBrowser(BrowserKind kind) = 0;
+    // A page view owned by `parent`, for a page the program wrote (BrowserKind::Page).
     virtual PageView* createPageView(QWidget* parent) = 0;
 };
 
 } // namespace web
 
 // The web engine module's root object is a BrowserFactory.
-#define TOMOEA_BROWSER_FACTORY_IID "tomoea.web.BrowserFactory/1"
+#define TOMOEA_BROWSER_FACTORY_IID "tomoea.web.BrowserFactory/2"
 Q_DECLARE_INTERFACE(web::BrowserFactory, TOMOEA_BROWSER_FACTORY_IID)

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QVBoxLayout>
 
 namespace web {
@@ -15,6 +16,8 @@ namespace {
 using namespace Qt::StringLiterals;
 
 const QString NothingFound = u"問題は見つかりませんでした。"_s;
+// A list of tens of thousands takes half a minute to fill, and nobody reads past the first.
+constexpr int MostEntries = 200;
 
 QColor severityColour(check::Severity severity) {
     switch (severity) {
@@ -137,10 +140,18 @@ void FindingsList::setFindings(const QList<check::Finding>& findings) {
         item->setFlags(Qt::ItemIsEnabled);
         return;
     }
-    for (const check::Finding& finding : findings) {
+    const int shown = qMin(int(findings.size()), MostEntries);
+    for (int i = 0; i < shown; ++i) {
+        const check::Finding& finding = findings.at(i);
         auto* item = new QListWidgetItem(entryText(finding), m_list);
         item->setForeground(severityColour(finding.severity));
         item->setToolTip(finding.advice);
+    }
+    if (findings.size() > shown) {
+        auto* more = new QListWidgetItem(
+            u"ほか %1 件"_s.arg(QLocale(QLocale::Japanese).toString(findings.size() - shown)),
+            m_list);
+        more->setFlags(Qt::ItemIsEnabled);
     }
 }
 
@@ -158,7 +169,8 @@ bool FindingsList::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FindingsList::activate(int row) {
-    if (row >= 0 && row < m_findings.size())
+    // The line that counts the findings left out is no finding.
+    if (row >= 0 && row < qMin(int(m_findings.size()), MostEntries))
         emit findingActivated(row);
 }
 

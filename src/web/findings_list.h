@@ -10,7 +10,8 @@ class QListWidget;
 namespace web {
 
 // The page check's findings beside a page: one entry a finding (severity, line, the text
-// and what to change), or a line saying that nothing was found. Clicking an entry or
+// and what to change) for the first 200 and a line counting the rest, or a line saying that
+// nothing was found. Clicking an entry or
 // pressing Enter on it asks for the page to be scrolled to the finding.
 class FindingsList : public QWidget {
     Q_OBJECT

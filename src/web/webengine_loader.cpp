@@ -35,8 +35,8 @@ void disableSandboxWhenRoot(uid_t effectiveUserId) {
 
 WebEngineLoader::WebEngineLoader(QString modulePath) : m_modulePath(std::move(modulePath)) {}
 
-std::unique_ptr<Browser> WebEngineLoader::createBrowser() {
-    return module().createBrowser();
+std::unique_ptr<Browser> WebEngineLoader::createBrowser(BrowserKind kind) {
+    return module().createBrowser(kind);
 }
 
 PageView* WebEngineLoader::createPageView(QWidget* parent) {

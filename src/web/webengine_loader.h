@@ -22,7 +22,7 @@ class WebEngineLoader : public BrowserFactory {
 public:
     explicit WebEngineLoader(QString modulePath = defaultWebEngineModulePath());
 
-    std::unique_ptr<Browser> createBrowser() override;
+    std::unique_ptr<Browser> createBrowser(BrowserKind kind) override;
     PageView* createPageView(QWidget* parent) override;
 
 private:

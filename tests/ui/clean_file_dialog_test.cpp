@@ -125,6 +125,7 @@ TEST_F(CleanFileDialogTest, PreviewShowsTheFirstSelectedLinesPageOfTheModeOrRepo
     EXPECT_EQ(m_browsers.browsers[0]->events,
               QStringList({u"navigate "_s + m_folder.path(u"userdata/after/ＡＢＣ　傘.html"_s),
                            u"visible true"_s, u"release"_s}));
+    EXPECT_EQ(m_browsers.browsers[0]->kind, web::BrowserKind::Page);
 }
 
 TEST_F(CleanFileDialogTest, AnIndexOfTenThousandEntriesFillsBothLists) {

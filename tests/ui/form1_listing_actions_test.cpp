@@ -162,6 +162,7 @@ TEST_F(ListingActions, AboutBoxShowsTheVersionAndOpensTheHomePage) {
     EXPECT_EQ(m_browsers.browsers[0]->events,
               QStringList({u"navigate http://127.0.0.1:9/tomoe/index.html"_s, u"visible true"_s,
                            u"release"_s}));
+    EXPECT_EQ(m_browsers.browsers[0]->kind, web::BrowserKind::Service);
     EXPECT_EQ(m_prompter.texts, QStringList{u"オブジェクトが設定されていません。 (CB5 91)"_s});
 }
 

@@ -70,6 +70,7 @@ TEST_F(PageActions, PreviewTidiesTheTitleAndShowsThePageInANewBrowser) {
     EXPECT_EQ(events.value(0), u"navigate "_s + page);
     EXPECT_TRUE(events.contains(u"visible true"_s));
     EXPECT_EQ(events.last(), u"release"_s); // the window stays open for the seller
+    EXPECT_EQ(m_browsers.browsers[1]->kind, web::BrowserKind::Page);
     const auto findings = m_browsers.browsers[1]->findings.value_or(QList<check::Finding>{});
     ASSERT_EQ(findings.size(), 1);
     EXPECT_EQ(findings.front().text, u"090-1234-5678"_s);

@@ -20,7 +20,7 @@ TEST_F(PreviewInWebEngine, TheWrittenPreviewLoadsWithItsLinks) {
     click(u"ButtonPreview"_s);
     EXPECT_TRUE(m_prompter.texts.isEmpty());
 
-    auto browser = engine.createBrowser();
+    auto browser = engine.createBrowser(web::BrowserKind::Page);
     browser->navigate(m_folder.path(u"template/preview.html"_s));
     ASSERT_TRUE(browser->waitForPage());
     const QList<web::Link> links = browser->links();

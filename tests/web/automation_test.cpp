@@ -4,6 +4,7 @@
 #include "scripted_prompter.h"
 #include "web/automation.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -52,6 +53,7 @@ TEST_P(SearchResult, ShowsTheProductTwoLinksBeforeTheFirstNewItemLink) {
               QStringList({u"navigate "_s + kStore, u"wait"_s,
                            u"set 0 field-keywords=4901234567894"_s, u"submit 0"_s, u"wait"_s}) +
                   GetParam().expected + QStringList({u"visible true"_s, u"release"_s}));
+    EXPECT_EQ(m_browsers.browsers.at(0)->kind, web::BrowserKind::Service);
     EXPECT_TRUE(m_prompter.texts.isEmpty());
 }
 
@@ -77,6 +79,7 @@ TEST_P(Login, FillsTheFormInItsOrderAndThenAsksForTheStatusPage) {
         m_browsers.browsers.at(0)->events,
         QStringList({u"navigate "_s + kLogin, u"visible true"_s, u"wait"_s}) + GetParam().expected +
             QStringList({u"wait"_s, u"navigate "_s + kStatus, u"visible true"_s, u"release"_s}));
+    EXPECT_EQ(m_browsers.browsers.at(0)->kind, web::BrowserKind::Service);
     EXPECT_TRUE(m_prompter.texts.isEmpty());
 }
 
@@ -89,6 +92,74 @@ INSTANTIATE_TEST_SUITE_P(Fields, Login,
                                                 {u"passwd"_s, u"login"_s},
                                                 {u"set 0 passwd=pa ss"_s, u"submit 0"_s}}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct Origin {
+    QString loadedFrom; // where the login page ended up
+    bool filled;
+};
+void PrintTo(const Origin& o, std::ostream* os) {
+    *os << o.loadedFrom.toStdString();
+}
+
+class LoginOrigin : public Automation, public ::testing::WithParamInterface<Origin> {};
+
+TEST_P(LoginOrigin, ThePasswordGoesOnlyToTheConfiguredLoginOrigin) {
+    FakePage page;
+    page.forms = {FakeForm{{{u"login"_s, QString()}, {u"passwd"_s, QString()}}, QString()}};
+    page.redirect = GetParam().loadedFrom;
+    m_browsers.pages[kLogin] = page;
+    logIn(u"seller_1"_s, u"secret"_s);
+    const QStringList& events = m_browsers.browsers.at(0)->events;
+    if (GetParam().filled) {
+        EXPECT_TRUE(events.contains(u"set 0 passwd=secret"_s)) << events.join(u'|').toStdString();
+        EXPECT_TRUE(m_prompter.texts.isEmpty());
+    } else {
+        EXPECT_EQ(events, QStringList({u"navigate "_s + kLogin, u"visible true"_s, u"wait"_s,
+                                       u"release"_s}));
+        EXPECT_EQ(m_prompter.texts, QStringList{u"ログインのページのアドレスが設定と違うため、"
+                                                u"パスワードを入力しませんでした。"_s});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, LoginOrigin,
+    ::testing::Values(Origin{u"https://login.test/config/login?.done=x"_s, true},
+                      Origin{u"https://LOGIN.test:443/other"_s, true},
+                      Origin{u"https://login.test:8443/config/login"_s, false},
+                      Origin{u"http://login.test/config/login"_s, false},
+                      Origin{u"https://login.test.example/config/login"_s, false}));
+
+// The store's page chooses the address: a local file or a script must not be opened in the
+// browser the seller is signed in with.
+TEST_F(Automation, OnlyAWebAddressIsFollowedFromTheStore) {
+    for (const QString& href : {u"file:///opt/tomoea/ini/psbin.dat"_s, u"javascript:alert(1)"_s,
+                                u"qrc:/manual/index.html"_s, u"HTTP://store.test/dp/1"_s}) {
+        m_browsers.pages[kResults].links = {
+            {href, u"品物"_s}, {kStore, u"レビュー"_s}, {kStore, u"新品の出品"_s}};
+        search(u"本"_s);
+    }
+    QStringList followed;
+    for (const auto& browser : m_browsers.browsers)
+        followed += browser->events.filter(u"navigate "_s).mid(1);
+    EXPECT_EQ(followed, QStringList{u"navigate HTTP://store.test/dp/1"_s});
+}
+
+// A coarse timer ends up to 5 % early; the store's script needs the whole pause.
+TEST_F(Automation, TheSearchWaitsAtLeastThreeSecondsForTheResultPage) {
+    QElapsedTimer clock;
+    clock.start();
+    web::SearchProduct(&m_browsers, kStore, u"本"_s, m_prompter);
+    EXPECT_GE(clock.elapsed(), 3000);
+    EXPECT_TRUE(m_prompter.texts.isEmpty());
+}
+
+TEST_F(Automation, TheManualOpensAsTheProgramsOwnPageAndCarriersInTheService) {
+    web::OpenManual(&m_browsers, u"qrc:/manual/index.html"_s, m_prompter);
+    web::OpenCarrierPage(&m_browsers, kStatus, u"CB4"_s, m_prompter);
+    ASSERT_EQ(m_browsers.browsers.size(), 2u);
+    EXPECT_EQ(m_browsers.browsers[0]->kind, web::BrowserKind::Page);
+    EXPECT_EQ(m_browsers.browsers[1]->kind, web::BrowserKind::Service);
+}
 
 TEST_F(Automation, FailuresAreReportedInEachActionsOwnWords) {
     m_browsers.pages.remove(kStore); // no search form: the browser goes, still hidden

@@ -35,7 +35,8 @@ public:
     }
     std::string log() const { return requests.join(u'\n').toStdString(); }
     QStringList requests;
-    QHash<QString, QByteArray> pages; // by path without the query
+    QHash<QString, QByteArray> pages;  // by path without the query
+    QHash<QString, QString> redirects; // by path: where a 302 sends the browser
 
 private:
     void answerWhenComplete(QTcpSocket* socket, const QByteArray& buffer) {
@@ -56,10 +57,15 @@ private:
             requests << (QString::fromUtf8(words.value(0)) + u' ' + target + u' ' +
                          QString::fromUtf8(buffer.mid(headEnd + 4, length)))
                             .trimmed();
-        const QByteArray page = pages.value(target.section(u'?', 0, 0), "<p>ok</p>");
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
-                      "Connection: close\r\nContent-Length: " +
-                      QByteArray::number(page.size()) + "\r\n\r\n" + page);
+        const QString path = target.section(u'?', 0, 0);
+        const QByteArray page = pages.value(path, "<p>ok</p>");
+        if (redirects.contains(path))
+            socket->write("HTTP/1.1 302 Found\r\nLocation: " + redirects[path].toUtf8() +
+                          "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        else
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
+                          "Connection: close\r\nContent-Length: " +
+                          QByteArray::number(page.size()) + "\r\n\r\n" + page);
         socket->disconnectFromHost();
     }
 };
@@ -115,6 +121,23 @@ TEST_F(AutomationWithEngine, LoginPostsIdAndPasswordThenAsksForTheStatusPage) {
     EXPECT_EQ(m_server.log(),
               "GET /config/login?.src=auc\nPOST /sent login=seller_1&passwd=p%26ss\n"
               "GET /jp/show/mystatus");
+}
+
+// Same scheme and host, another port: another server, which must not get the password.
+TEST_F(AutomationWithEngine, ALoginPageOnAnotherPortGetsNothing) {
+    LoopbackServer other;
+    other.pages[u"/config/login"_s] =
+        R"(<form method="post" action="/sent"><input name="login">
+           <input type="password" name="passwd"></form>)";
+    m_server.redirects[u"/config/login"_s] = other.address(u"/config/login"_s);
+    web::OpenMyPage(s_loader, m_server.address(u"/config/login"_s),
+                    m_server.address(u"/jp/show/mystatus"_s), u"seller_1"_s, u"secret"_s,
+                    m_prompter, {std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
+    EXPECT_EQ(m_prompter.texts, QStringList{u"ログインのページのアドレスが設定と違うため、"
+                                            u"パスワードを入力しませんでした。"_s});
+    QTest::qWait(300);
+    EXPECT_EQ(other.log(), "GET /config/login");
+    EXPECT_EQ(m_server.log(), "GET /config/login");
 }
 
 TEST_F(AutomationWithEngine, AStoreThatDoesNotAnswerIsReportedAsNoConnection) {

@@ -31,12 +31,13 @@ public:
                                         : web::ReadyState::Complete;
     }
     bool busy() const override { return m_pending.has_value(); }
+    QString address() const override { return m_log->address; }
     // The page asked for replaces the document here, as a real load finishes later.
     bool waitForPage(std::optional<std::chrono::milliseconds>) override {
         m_log->events << QStringLiteral("wait");
         if (m_pending) {
-            m_log->address = *m_pending;
             m_page = m_pages.value(*m_pending);
+            m_log->address = m_page.redirect.isEmpty() ? *m_pending : m_page.redirect;
             m_pending.reset();
         }
         return true;
@@ -96,10 +97,11 @@ private:
 
 } // namespace
 
-std::unique_ptr<web::Browser> FakeBrowserFactory::createBrowser() {
+std::unique_ptr<web::Browser> FakeBrowserFactory::createBrowser(web::BrowserKind kind) {
     if (unavailable)
         throwObjectNotSet();
     browsers.push_back(std::make_shared<FakeBrowserLog>());
+    browsers.back()->kind = kind;
     return std::make_unique<FakeBrowser>(pages, browsers.back());
 }
 

@@ -22,13 +22,15 @@ struct FakeForm {
 struct FakePage {
     QList<FakeForm> forms;
     QList<web::Link> links;
+    QString redirect; // where the server sends the browser instead; its page is this one
 };
 
 // What happened to one browser, in order: "navigate <address>", "visible true",
 // "wait", "set <form> <name>=<value>", "submit <form>", "release".
 struct FakeBrowserLog {
+    web::BrowserKind kind = web::BrowserKind::Page;
     QStringList events;
-    QString address; // the page loaded, empty before the first one
+    QString address; // the page loaded (after its redirect), empty before the first one
     bool visible = false;
     std::optional<QList<check::Finding>> findings; // the latest shown
 };
@@ -53,6 +55,6 @@ public:
     std::vector<std::shared_ptr<FakeBrowserLog>> browsers;
     std::vector<QPointer<FakePageView>> pageViews;
 
-    std::unique_ptr<web::Browser> createBrowser() override;
+    std::unique_ptr<web::Browser> createBrowser(web::BrowserKind kind) override;
     web::PageView* createPageView(QWidget* parent) override;
 };

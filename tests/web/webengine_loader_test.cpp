@@ -32,8 +32,8 @@ class WebEngineLoaderFailure : public ::testing::TestWithParam<BrokenModule> {};
 TEST_P(WebEngineLoaderFailure, ReportsObjectNotSet) {
     QTemporaryDir folder;
     web::WebEngineLoader loader(GetParam().path(folder.path()));
-    EXPECT_EQ(errorNumberOf([&] { loader.createBrowser(); }), 91);
-    EXPECT_EQ(errorNumberOf([&] { loader.createBrowser(); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { loader.createBrowser(web::BrowserKind::Page); }), 91);
+    EXPECT_EQ(errorNumberOf([&] { loader.createBrowser(web::BrowserKind::Page); }), 91);
     EXPECT_EQ(errorNumberOf([&] { loader.createPageView(nullptr); }), 91);
 }
 

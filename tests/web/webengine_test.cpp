@@ -5,6 +5,7 @@
 #include "web/webengine_loader.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -20,7 +21,8 @@ void PrintTo(const Link& link, std::ostream* os) {
 
 namespace {
 
-// Keeps the request lines and answers each with a page of one link, except /never.
+// Keeps the request lines and answers each with a page of one link, except /never, and
+// /form, which gets formPage as it is.
 class LoopbackServer : public QTcpServer {
 public:
     LoopbackServer() {
@@ -33,8 +35,13 @@ public:
                 requests << QString::fromUtf8(line);
                 if (line.contains("/never"))
                     return;
-                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
-                              "Connection: close\r\n\r\n<a href=\"/done\">受け付けました</a>");
+                if (line.startsWith("GET /form "))
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
+                                  "Connection: close\r\n\r\n" +
+                                  formPage);
+                else
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
+                                  "Connection: close\r\n\r\n<a href=\"/done\">受け付けました</a>");
                 socket->disconnectFromHost();
             });
         });
@@ -43,6 +50,7 @@ public:
         return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
     }
     QStringList requests;
+    QByteArray formPage;
 };
 
 void expectObjectNotSet(const std::function<void()>& operation, const char* what) {
@@ -98,9 +106,20 @@ protected:
         return m_folder.path(name);
     }
 
-    std::unique_ptr<web::Browser> loadedBrowser() {
-        auto browser = s_loader->createBrowser();
-        browser->navigate(writePage());
+    // The document operations run in the program's own script world: they work on a Page,
+    // whose own scripts are off, as on the service's pages.
+    // The service's pages come from the web: a local page may not lead there.
+    std::unique_ptr<web::Browser> loadedBrowser(web::BrowserKind kind = web::BrowserKind::Page) {
+        auto browser = s_loader->createBrowser(kind);
+        const QString page = writePage();
+        if (kind == web::BrowserKind::Service) {
+            QFile file(page);
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            s_server->formPage = file.readAll();
+            browser->navigate(s_server->address("/form"));
+        } else {
+            browser->navigate(page);
+        }
         // Busy at once, before the engine reports the load: a wait started now must wait.
         EXPECT_TRUE(browser->busy());
         EXPECT_TRUE(browser->waitForPage());
@@ -114,7 +133,7 @@ protected:
 };
 
 TEST_F(WebEngineBrowser, ReadsTheLoadedPage) {
-    auto browser = s_loader->createBrowser();
+    auto browser = s_loader->createBrowser(web::BrowserKind::Page);
     EXPECT_FALSE(browser->isVisible());
     expectObjectNotSet([&] { browser->links(); }, "links before any page");
     browser = loadedBrowser();
@@ -137,7 +156,7 @@ TEST_F(WebEngineBrowser, ReadsTheLoadedPage) {
 }
 
 TEST_F(WebEngineBrowser, SubmitsTheValuesSetAndWaitsForTheNextPage) {
-    auto browser = loadedBrowser();
+    auto browser = loadedBrowser(web::BrowserKind::Service);
     browser->setFieldValue(0, u"login"_qs, u"seller id"_qs);
     browser->setFieldValue(0, u"passwd"_qs, u"パス"_qs);
     s_server->requests.clear();

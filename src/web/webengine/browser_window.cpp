@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
@@ -37,17 +38,70 @@ QToolButton* pageActionButton(QWebEnginePage* page, QWebEnginePage::WebAction ac
     return button;
 }
 
+QWebEngineProfile* g_pageProfile = nullptr;
+
+QWebEngineProfile* makePageProfile() {
+    // No storage name: off the record, so nothing of a page outlives the program.
+    auto* profile = new QWebEngineProfile;
+    QWebEngineSettings* settings = profile->settings();
+    // A template or a pasted description may hold anything; the program's own scripts run
+    // in their own world and are not stopped by this.
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    // The page sits beside ini/ and data/: it must not read them nor hand them to the web.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,
+                     [](QWebEngineDownloadRequest* download) { download->cancel(); });
+    return profile;
+}
+
+// A page that only catches where a Page's new window was to go, and sends it on: a new
+// window must be of its opener's profile, yet a web address belongs in a Service window.
+class NewWindowCatcher : public QWebEnginePage {
+public:
+    // With its opener as parent, a window that never comes does not outlive it.
+    explicit NewWindowCatcher(QObject* opener)
+        : QWebEnginePage(profileFor(BrowserKind::Page), opener) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+        openInNewWindow(isWebAddress(url) ? BrowserKind::Service : BrowserKind::Page, url);
+        deleteLater();
+        return false;
+    }
+};
+
 } // namespace
 
-BrowserPage::BrowserPage(QObject* parent)
-    : QWebEnginePage(QWebEngineProfile::defaultProfile(), parent) {
-    // The program's pages are local files whose links and forms lead to the auction
-    // service and the seller's other pages; without this the engine refuses to follow them.
-    settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+QWebEngineProfile* profileFor(BrowserKind kind) {
+    if (kind == BrowserKind::Service)
+        return QWebEngineProfile::defaultProfile();
+    if (!g_pageProfile)
+        g_pageProfile = makePageProfile();
+    return g_pageProfile;
+}
+
+void releasePageProfile() {
+    delete g_pageProfile;
+    g_pageProfile = nullptr;
+}
+
+BrowserPage::BrowserPage(BrowserKind kind, QObject* parent)
+    : QWebEnginePage(profileFor(kind), parent), m_kind(kind) {}
+
+bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    if (m_kind == BrowserKind::Page && type == NavigationTypeLinkClicked && isWebAddress(url)) {
+        openInNewWindow(BrowserKind::Service, url);
+        return false;
+    }
+    return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 
 QWebEnginePage* BrowserPage::createWindow(WebWindowType) {
-    auto* window = new BrowserWindow;
+    if (m_kind == BrowserKind::Page)
+        return new NewWindowCatcher(this);
+    auto* window = new BrowserWindow(m_kind);
     window->show();
     return window->page();
 }
@@ -59,15 +113,25 @@ QUrl urlFromAddress(const QString& address) {
     return QUrl::fromUserInput(address);
 }
 
-BrowserWindow::BrowserWindow()
-    : m_view(new QWebEngineView), m_address(new QLineEdit), m_panes(new QSplitter),
+bool isWebAddress(const QUrl& url) {
+    return url.scheme() == u"http" || url.scheme() == u"https";
+}
+
+void openInNewWindow(BrowserKind kind, const QUrl& url) {
+    auto* window = new BrowserWindow(kind);
+    window->show();
+    window->navigate(url);
+}
+
+BrowserWindow::BrowserWindow(BrowserKind kind)
+    : m_kind(kind), m_view(new QWebEngineView), m_address(new QLineEdit), m_panes(new QSplitter),
       m_phoneAction(new QAction(QStringLiteral("スマホ幅"), this)) {
     setObjectName(QStringLiteral("BrowserWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(WindowTitle);
     resize(1024, 768);
 
-    auto* page = new BrowserPage(m_view);
+    auto* page = new BrowserPage(kind, m_view);
     m_view->setPage(page);
     m_view->setObjectName(QStringLiteral("BrowserView"));
     m_view->setAccessibleName(QStringLiteral("ページ"));
@@ -109,7 +173,12 @@ BrowserWindow::BrowserWindow()
 
     connect(m_address, &QLineEdit::returnPressed, this, [this] {
         const QUrl url = urlFromAddress(m_address->text().trimmed());
-        if (url.isValid())
+        if (!url.isValid())
+            return;
+        // Typed like a clicked link: the web is visited where the seller is signed in.
+        if (m_kind == BrowserKind::Page && isWebAddress(url))
+            openInNewWindow(BrowserKind::Service, url);
+        else
             navigate(url);
     });
     connect(page, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
@@ -183,7 +252,7 @@ void BrowserWindow::setPhoneViewShown(bool shown) {
         return;
     if (!m_phonePane) {
         m_phoneView = new QWebEngineView;
-        m_phoneView->setPage(new BrowserPage(m_phoneView));
+        m_phoneView->setPage(new BrowserPage(m_kind, m_phoneView));
         m_phoneView->setObjectName(QStringLiteral("BrowserPhoneView"));
         m_phoneView->setAccessibleName(QStringLiteral("スマホ幅のページ"));
         m_phoneView->setFixedWidth(PhoneWidth);

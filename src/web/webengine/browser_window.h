@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/page_check.h"
+#include "web/browser.h"
 
 #include <QPointer>
 #include <QWebEnginePage>
@@ -16,18 +17,32 @@ namespace web {
 
 class FindingsList;
 
-// A page that puts the pages it is asked to open in a window of their own (target="_blank",
-// window.open) into a new browser window, shown.
+// The profile of each kind. The Page profile is made on first use.
+QWebEngineProfile* profileFor(BrowserKind kind);
+// Deletes the Page profile; its pages must be gone already, and the engine still running.
+void releasePageProfile();
+
+// A page in the profile of its kind. The pages it is asked to open in a window of their own
+// (target="_blank", window.open) open in a new browser window, shown. On a Page, a web link
+// the seller follows opens in a Service window instead, where the seller is signed in.
 class BrowserPage : public QWebEnginePage {
 public:
-    explicit BrowserPage(QObject* parent);
+    BrowserPage(BrowserKind kind, QObject* parent);
 
 protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     QWebEnginePage* createWindow(WebWindowType type) override;
+
+private:
+    BrowserKind m_kind;
 };
 
 // The address a caller gives as a web address or as the full path of a local file.
 QUrl urlFromAddress(const QString& address);
+// http or https: the addresses that belong in a Service window.
+bool isWebAddress(const QUrl& url);
+// A new browser window of that kind, shown, loading `url`.
+void openInNewWindow(BrowserKind kind, const QUrl& url);
 
 // A top-level browser window: navigation controls over the page, a phone-width view of the
 // same page beside it on demand, and the page check's findings when there are any to show.
@@ -36,7 +51,7 @@ QUrl urlFromAddress(const QString& address);
 class BrowserWindow : public QWidget {
     Q_OBJECT
 public:
-    BrowserWindow();
+    explicit BrowserWindow(BrowserKind kind);
 
     QWebEnginePage* page() const;
     void navigate(const QUrl& url);
@@ -62,6 +77,7 @@ private:
     void updateTitle();
     void scrollToFinding(int index);
 
+    BrowserKind m_kind;
     QWebEngineView* m_view;
     QLineEdit* m_address;
     QSplitter* m_panes;

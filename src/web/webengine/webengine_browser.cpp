@@ -28,7 +28,7 @@ const QString FormLookup = QStringLiteral(
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser() : m_window(new BrowserWindow) {}
+WebEngineBrowser::WebEngineBrowser(BrowserKind kind) : m_window(new BrowserWindow(kind)) {}
 
 WebEngineBrowser::~WebEngineBrowser() {
     // A window still hidden now could never be shown or closed by anyone.
@@ -70,6 +70,10 @@ int WebEngineBrowser::readyState() const {
 
 bool WebEngineBrowser::busy() const {
     return window().busy();
+}
+
+QString WebEngineBrowser::address() const {
+    return m_navigated ? window().page()->url().toString(QUrl::FullyEncoded) : QString();
 }
 
 bool WebEngineBrowser::waitForPage(std::optional<std::chrono::milliseconds> limit) {

@@ -12,7 +12,7 @@ namespace web {
 // and is gone as soon as the seller closes it, so the handle only points at it.
 class WebEngineBrowser : public Browser {
 public:
-    WebEngineBrowser();
+    explicit WebEngineBrowser(BrowserKind kind);
     ~WebEngineBrowser() override;
 
     void navigate(const QString& address) override;
@@ -20,6 +20,7 @@ public:
     bool isVisible() const override;
     int readyState() const override;
     bool busy() const override;
+    QString address() const override;
     bool waitForPage(std::optional<std::chrono::milliseconds> limit) override;
 
     QStringList formElementNames(int form) override;

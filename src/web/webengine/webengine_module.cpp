@@ -21,13 +21,13 @@ namespace web {
 
 namespace {
 
-// A page inside a window of the program, with the page check's findings beside it once
-// there are any to show; links that open a window open a browser window.
+// A page the program wrote inside a window of the program, with the page check's findings
+// beside it once there are any to show; a web link opens in a Service browser window.
 class WebEnginePageView : public PageView {
 public:
     explicit WebEnginePageView(QWidget* parent)
         : PageView(parent), m_view(new QWebEngineView), m_panes(new QSplitter) {
-        m_view->setPage(new BrowserPage(m_view));
+        m_view->setPage(new BrowserPage(BrowserKind::Page, m_view));
         m_view->setObjectName(QStringLiteral("PageViewPage"));
         m_view->setAccessibleName(QStringLiteral("ページ"));
         m_panes->setChildrenCollapsible(false);
@@ -82,11 +82,12 @@ public:
             for (QWidget* window : windows)
                 if (qobject_cast<BrowserWindow*>(window))
                     delete window;
+            releasePageProfile();
         });
     }
 
-    std::unique_ptr<Browser> createBrowser() override {
-        return std::make_unique<WebEngineBrowser>();
+    std::unique_ptr<Browser> createBrowser(BrowserKind kind) override {
+        return std::make_unique<WebEngineBrowser>(kind);
     }
 
     PageView* createPageView(QWidget* parent) override { return new WebEnginePageView(parent); }
