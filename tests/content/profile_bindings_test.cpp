@@ -115,10 +115,11 @@ TEST_F(ProfileBindings, ACharacterCp932LacksIsSavedAsAQuestionMarkAndEveryOtherK
     restored.TextBoxゆうちょ記号 = saved.TextBoxゆうちょ記号;
     restoredHeld.templateName = held.templateName;
     for (const ProfileBinding& b : content::profileBindings()) {
-        if (isBound(b))
+        if (isBound(b)) {
             EXPECT_EQ(restoredText(b, restored, restoredHeld),
                       content::savedProfileValue(b, saved, held))
                 << b.key.toString().toStdString();
+        }
     }
 }
 

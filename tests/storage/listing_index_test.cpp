@@ -2,6 +2,9 @@
 #include "storage/listing_index.h"
 #include "storage_fixture.h"
 
+#include <QDir>
+#include <QFile>
+
 using namespace Qt::StringLiterals;
 using storage::EntryKind;
 using storage::UpdateIndex;
@@ -50,6 +53,19 @@ TEST_F(ListingIndex, MatchesATitleWithTheOtherCodeOfACharacterAndPassesOverEmpty
     m_app.writeBytes(u"data/tm1.dat"_s, "\r\n2,\"\xEE\xEF\",\"s1\",#2024-01-01#\r\n\r\n");
     EXPECT_EQ(update(u"ⅰ"_s, u"s2"_s), QStringList{u"s1"_s});
     EXPECT_EQ(summary(), QStringList{u"2 ⅰ s2"_s});
+}
+
+// The seller may have closed the index to other users; a rewrite must not open it again.
+TEST_F(ListingIndex, KeepsItsPermissionsAndLeavesNoOtherFile) {
+    const QString path = m_app.path(u"data/tm1.dat"_s);
+    ASSERT_TRUE(
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    update(u"a"_s, u"s1"_s);
+    EXPECT_EQ(summary().size(), 2);
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_EQ(QDir(m_app.path(u"data"_s)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"tm1.dat"_s});
 }
 
 TEST_F(ListingIndex, StaysAsItWasWhenAnyStepFails) {
