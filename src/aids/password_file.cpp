@@ -52,7 +52,7 @@ void writePasswordFile(const QString& path, const QString& password) {
             throw platform::Error::fromNumber(platform::ErrorNumber::Overflow);
         bytes += char(code[0] ^ kPasswordMask);
     }
-    platform::writeFileAtomically(path, bytes, kOwnerOnly);
+    platform::writeFileAtomically(path, bytes, platform::FileAccess::OwnerOnly);
 }
 
 QString ReadAccountPassword(const QString& applicationFolder, platform::Prompter& prompter) {

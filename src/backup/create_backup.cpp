@@ -1,5 +1,6 @@
 #include "backup.h"
 #include "backup_reader.h"
+#include "platform/safe_file.h"
 #include "workspace_walk.h"
 
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace backup {
 namespace {
@@ -21,42 +21,6 @@ namespace {
 using platform::Error;
 
 constexpr qsizetype kBlockSize = 64 * 1024;
-
-// The archive is written under a temporary name beside the target and renamed over it only
-// when complete, so a failure or a cancel never leaves half an archive.
-class PendingFile {
-public:
-    explicit PendingFile(const QString& target)
-        : m_target(target), m_temp(QFile::encodeName(target) + ".XXXXXX") {
-        // mkstemp makes the file private to its owner, which the password file inside needs.
-        m_fd = ::mkstemp(m_temp.data());
-        if (m_fd < 0)
-            throw Error::fromErrno(errno, target);
-    }
-    ~PendingFile() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_committed)
-            ::unlink(m_temp.constData());
-    }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-
-    int fd() const { return m_fd; }
-
-    void commit() {
-        if (::fsync(m_fd) != 0 || ::close(std::exchange(m_fd, -1)) != 0 ||
-            ::rename(m_temp.constData(), QFile::encodeName(m_target).constData()) != 0)
-            throw Error::fromErrno(errno, m_target);
-        m_committed = true;
-    }
-
-private:
-    QString m_target;
-    QByteArray m_temp;
-    int m_fd = -1;
-    bool m_committed = false;
-};
 
 class ZipWriter {
 public:
@@ -153,8 +117,10 @@ Outcome createBackup(const QString& applicationFolder, const QString& archivePat
         return true;
     });
 
-    PendingFile file(archivePath);
-    ZipWriter zip(file.fd(), archivePath);
+    // Replaced only when complete, so a failure or a cancel never leaves half an archive; the
+    // password file inside makes it the owner's alone.
+    platform::SafeFile file(archivePath, platform::FileAccess::OwnerOnly);
+    ZipWriter zip(file.descriptor(), archivePath);
     const QDateTime now = clock.now();
     const QByteArray marker = markerContent(now, total);
     zip.begin(kMarkerName, AE_IFREG, 0644, marker.size(), time_t(now.toSecsSinceEpoch()));

@@ -48,8 +48,11 @@ void ListingFormController::showApplyFailure(const std::optional<platform::Error
 }
 
 void ListingFormController::save(const core::ListingRecord& record) const {
-    if (const auto failure = SaveListingForm(m_workspace, record, m_held))
-        m_prompter.inform(failure->report(core::tag::SaveForm.toString()));
+    const FormSaveOutcome outcome = SaveListingForm(m_workspace, record, m_held);
+    if (!outcome.replacedFields.isEmpty())
+        m_prompter.inform(replacedCharactersMessage(outcome.replacedFields));
+    if (outcome.failure)
+        m_prompter.inform(outcome.failure->report(core::tag::SaveForm.toString()));
 }
 
 QString ListingFormController::paymentText(const core::ListingRecord& record) const {

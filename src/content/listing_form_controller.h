@@ -46,7 +46,8 @@ public:
     // succeeds: the held values only change with the seller's choices, so the same
     // failure comes back at every activation, the one after its own message box included.
     void showApplyFailure(const std::optional<platform::Error>& failure);
-    // Writes the standing choices of `record` and the held values; a failure is shown.
+    // Writes the standing choices of `record` and the held values; values saved with "?"
+    // and a failure are shown.
     void save(const core::ListingRecord& record) const;
 
     // The composed payment and shipping summaries of `record`.

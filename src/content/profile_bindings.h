@@ -44,6 +44,8 @@ struct ProfileBinding {
     // The explanation paragraph the restore loads right after this key (a Workspace name).
     QStringView explanationFile;
     QString core::ListingRecord::*explanation = nullptr;
+    // What the seller calls a free-text value (its control's accessible name), for messages.
+    QStringView label;
 };
 
 // Every key, in the order the restore reads them, the save writes them and the first-run

@@ -122,25 +122,7 @@ bool TemplatePieces::decodeMore() {
     return false;
 }
 
-PageFile::PageFile(const QString& path)
-    : m_path(path), m_target(nativePath(path)), m_temp(m_target + ".XXXXXX") {
-    struct stat existing {};
-    if (::stat(m_target.c_str(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode))
-            throw platform::Error::fromNumber(platform::ErrorNumber::PathFileAccessError);
-        m_permissions = int(existing.st_mode & 07777);
-    }
-    m_fd = ::mkstemp(m_temp.data());
-    if (m_fd < 0)
-        throw platform::Error::fromErrno(errno, path);
-}
-
-PageFile::~PageFile() {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        ::unlink(m_temp.c_str());
-    }
-}
+PageFile::PageFile(const QString& path) : m_file(path) {}
 
 void PageFile::writeLine(const QString& line) {
     m_pending += line;
@@ -150,33 +132,13 @@ void PageFile::writeLine(const QString& line) {
 }
 
 void PageFile::flush() {
-    const QByteArray bytes = platform::toCp932(m_pending, platform::Unmappable::CharacterReference);
+    m_file.write(platform::toCp932(m_pending, platform::Unmappable::CharacterReference));
     m_pending.resize(0); // keeps the buffer for the next block
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(m_fd, data, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw platform::Error::fromErrno(errno, m_path);
-        }
-        data += n;
-        left -= n;
-    }
 }
 
 void PageFile::commit() {
     flush();
-    if (::fchmod(m_fd, mode_t(m_permissions)) != 0 || ::fsync(m_fd) != 0)
-        throw platform::Error::fromErrno(errno, m_path);
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0 || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(m_temp.c_str());
-        throw platform::Error::fromErrno(error, m_path);
-    }
+    m_file.commit();
 }
 
 } // namespace page

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/safe_file.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
-#include <string>
 
 // Page assembly streams: a template of any length is read and its page written holding one
 // piece and one block of the file at a time. Failures throw platform::Error.
@@ -48,22 +49,17 @@ private:
 class PageFile {
 public:
     explicit PageFile(const QString& path);
-    // Without commit() the lines written are thrown away.
-    ~PageFile();
     PageFile(const PageFile&) = delete;
     PageFile& operator=(const PageFile&) = delete;
 
     void writeLine(const QString& line);
+    // Without it the lines written are thrown away.
     void commit();
 
 private:
     void flush();
 
-    QString m_path;
-    std::string m_target;
-    std::string m_temp;
-    int m_fd = -1;
-    int m_permissions = 0644;
+    platform::SafeFile m_file;
     QString m_pending; // lines not yet encoded, encoded a block at a time
 };
 

@@ -3,10 +3,8 @@
 #include "error.h"
 
 #include <QList>
-
-#include <iconv.h>
-
 #include <cerrno>
+#include <iconv.h>
 
 namespace platform {
 namespace {
@@ -77,8 +75,12 @@ QByteArray toCp932(const QString& text, Unmappable mode) {
             throw Error(ErrorNumber::InvalidArgument,
                         QStringLiteral("「%1」はファイルに保存できない文字です。").arg(character));
         }
-        const char32_t codePoint = character.toUcs4().value(0, U'\uFFFD');
-        out += "&#x" + QByteArray::number(uint(codePoint), 16).toUpper() + ';';
+        if (mode == Unmappable::QuestionMark) {
+            out += '?';
+        } else {
+            const char32_t codePoint = character.toUcs4().value(0, U'\uFFFD');
+            out += "&#x" + QByteArray::number(uint(codePoint), 16).toUpper() + ';';
+        }
         in += length;
         inLeft -= size_t(length);
     }

@@ -11,6 +11,8 @@ enum class Unmappable {
     CharacterReference,
     // Names and settings: refuse with an Error naming the character.
     Refuse,
+    // "?" in its place, as the system's own profile functions write it.
+    QuestionMark,
 };
 
 // Encodes with the Windows code page 932 mapping (0x5C is '\', U+FF5E and U+301C give 0x8160).

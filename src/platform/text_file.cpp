@@ -7,12 +7,10 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace platform {
 namespace {
@@ -31,7 +29,6 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
@@ -67,42 +64,6 @@ QByteArray readFileBytes(const QString& path, qsizetype limit) {
         bytes.append(buffer, n);
     }
     return bytes;
-}
-
-void writeFileAtomically(const QString& path, const QByteArray& bytes, int permissions) {
-    const std::string target = nativePath(path);
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode))
-            throw Error::fromNumber(ErrorNumber::PathFileAccessError);
-        permissions = existing.st_mode & 07777;
-    }
-    std::string temp = target + ".XXXXXX";
-    FileDescriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0)
-        throw Error::fromErrno(errno, path);
-    auto fail = [&](int error) {
-        ::unlink(temp.c_str());
-        return Error::fromErrno(error, path);
-    };
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd.get(), data, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw fail(errno);
-        }
-        data += n;
-        left -= n;
-    }
-    if (::fchmod(fd.get(), mode_t(permissions)) != 0 || ::fsync(fd.get()) != 0)
-        throw fail(errno);
-    if (::close(fd.release()) != 0)
-        throw fail(errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0)
-        throw fail(errno);
 }
 
 QString readText(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cp932.h"
+#include "safe_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,10 +13,6 @@ namespace platform {
 
 // The whole file, or its first `limit` bytes when `limit` is not negative.
 QByteArray readFileBytes(const QString& path, qsizetype limit = -1);
-// Writes beside the target and renames over it, so a crash leaves the old file or the new
-// one, never half of each. `permissions` applies to a newly created file (an existing
-// file keeps its own).
-void writeFileAtomically(const QString& path, const QByteArray& bytes, int permissions = 0644);
 
 // The whole file decoded; line ends are left as they are in the file.
 QString readText(const QString& path);
@@ -23,7 +20,7 @@ QString readText(const QString& path);
 // not start another line.
 QStringList readTextLines(const QString& path);
 
-// Writes every line followed by CR LF.
+// Writes every line followed by CR LF, through writeFileAtomically().
 void writeTextLines(const QString& path, const QStringList& lines,
                     Unmappable mode = Unmappable::CharacterReference);
 // Writes `text` with every line end (LF, CR or CR LF) as CR LF.

@@ -90,10 +90,19 @@ void ProfileBatch::commit() {
     if (m_profiles.m_batch != this)
         return;
     m_profiles.m_batch = nullptr;
+    // One file that cannot be written does not keep the others from being written.
+    std::optional<platform::Error> failure;
     for (const auto& [path, file] : m_files) {
-        if (file.changed)
-            file.text.save(path);
+        try {
+            if (file.changed)
+                file.text.save(path);
+        } catch (const platform::Error& error) {
+            if (!failure)
+                failure = error;
+        }
     }
+    if (failure)
+        throw *failure;
 }
 
 ProfileBatch::PendingFile& ProfileBatch::pending(const QString& path) {

@@ -50,8 +50,8 @@ public:
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;
 
-    // Replaces each changed file; throws platform::Error. Later writes go straight to
-    // the files.
+    // Replaces each changed file; throws the first platform::Error once every file it
+    // could write is written. Later writes go straight to the files.
     void commit();
 
 private:

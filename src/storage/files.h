@@ -15,7 +15,8 @@ public:
     virtual ~Files() = default;
 
     virtual QByteArray read(const QString& path);
-    // Replaces the file as a whole: a crash leaves the old content or the new, never half.
+    // Replaces the file as a whole (platform::writeFileAtomically): a crash leaves the old
+    // content or the new, never half, and a replaced file keeps its permissions.
     virtual void write(const QString& path, QByteArrayView bytes);
     // Replaces a file of the target's name.
     virtual void copy(const QString& from, const QString& to);

@@ -118,10 +118,9 @@ void writeIndex(const Storage& storage, const ListingIndex& index) {
 }
 
 void replaceIndex(const Storage& storage, QByteArrayView cp932) {
-    // data/tm2.dat, "the next index", doubles as the file that is renamed into place.
-    const QString next = storage.path(Workspace::NextIndexFile);
-    storage.files->write(next, cp932);
-    storage.files->move(next, storage.path(Workspace::IndexFile));
+    // The writer's own temporary file plays the part of data/tm2.dat, "the next index"; a
+    // rename of that would hand data/tm1.dat the permissions of a new file.
+    storage.files->write(storage.path(Workspace::IndexFile), cp932);
 }
 
 QStringList UpdateIndex(const Storage& storage, EntryKind kind, const QString& title,

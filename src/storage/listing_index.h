@@ -51,8 +51,7 @@ ListingIndex parseIndex(const QByteArray& cp932);
 QByteArray encodeIndex(const ListingIndex& index);
 
 ListingIndex readIndex(const Storage& storage);
-// Replaces data/tm1.dat as a whole: the new index is written to data/tm2.dat and renamed
-// over it, so a crash leaves the old index or the new one.
+// Replaces data/tm1.dat as a whole, so a crash leaves the old index or the new one.
 void writeIndex(const Storage& storage, const ListingIndex& index);
 void replaceIndex(const Storage& storage, QByteArrayView cp932);
 

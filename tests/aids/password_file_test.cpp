@@ -39,6 +39,24 @@ TEST(PasswordFile, MissingFileReadsEmptyAndIsCreatedForTheOwnerOnly) {
     EXPECT_TRUE(prompter.texts.isEmpty());
 }
 
+TEST(PasswordFile, IsTheOwnersAloneAfterEveryWrite) {
+    for (const bool existed : {false, true}) {
+        TempAppFolder app;
+        app.writeBytes(u"ini/basic.ini"_s, "");
+        const QString path = app.path(u"ini/psbin.dat"_s);
+        if (existed) { // as an older version or a copy left it
+            app.writeBytes(u"ini/psbin.dat"_s, "old");
+            ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner |
+                                                        QFile::ReadGroup | QFile::ReadOther));
+        }
+        ScriptedPrompter prompter;
+        EXPECT_TRUE(aids::WriteAccountPassword(app.path(), u"pw"_s, prompter));
+        EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
+                  QFile::ReadOwner | QFile::WriteOwner)
+            << "existed " << existed;
+    }
+}
+
 TEST(PasswordFile, CharacterWithoutASingleByteCodeLeavesTheFileUntouched) {
     TempAppFolder app;
     app.writeBytes(u"ini/psbin.dat"_s, "\x0A");

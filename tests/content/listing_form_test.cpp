@@ -1,4 +1,5 @@
 #include "content/listing_form_apply.h"
+#include "content/listing_form_controller.h"
 #include "content/listing_form_restore.h"
 #include "content/listing_form_save.h"
 #include "content/profile_bindings.h"
@@ -125,7 +126,7 @@ TEST_F(ListingForm, WhatIsSavedComesBackOnTheNextStart) {
     held.boothOption = 3;
     held.templateName = u"temp3.tmpl"_s;
 
-    ASSERT_EQ(content::SaveListingForm({m_app.path()}, saved, held), std::nullopt);
+    ASSERT_EQ(content::SaveListingForm({m_app.path()}, saved, held).failure, std::nullopt);
     restore();
     ASSERT_EQ(apply(), std::nullopt);
 
@@ -308,21 +309,34 @@ INSTANTIATE_TEST_SUITE_P(Values, ApplyOptions,
                                            OptionCase{2, 2, 2}, OptionCase{9, 9, 1},
                                            OptionCase{10, 3, 1}, OptionCase{-1, 3, 1}));
 
-TEST_F(ListingForm, SaveStopsAtTheFirstFailingWrite) {
+TEST_F(ListingForm, AFileThatCannotBeWrittenKeepsNoOtherKeyFromBeingSaved) {
     ListingRecord record;
     record.CheckBox最安値 = 1; // written before basic.ini
     record.Check注意事項 = 1;  // written after it
     core::HeldSelections held;
     held.colourPreset = 7;
-    // A folder where basic.ini should be: its first write fails, before setting.ini's.
+    // A folder where basic.ini should be: every write to it fails.
     ASSERT_TRUE(QFile::remove(m_app.path(u"ini/basic.ini"_s)));
     ASSERT_TRUE(QDir().mkdir(m_app.path(u"ini/basic.ini"_s)));
-    const auto error = content::SaveListingForm({m_app.path()}, record, held);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->number(), platform::ErrorNumber::PathFileAccessError);
+    const auto outcome = content::SaveListingForm({m_app.path()}, record, held);
+    ASSERT_TRUE(outcome.failure.has_value());
+    EXPECT_EQ(outcome.failure->number(), platform::ErrorNumber::PathFileAccessError);
     EXPECT_EQ(m_profiles.ReadAuctionIni(u"Section発送"_s, u"最安値onoff"_s, false), u"1"_s);
-    EXPECT_EQ(m_profiles.ReadAuctionIni(u"Section基本注意"_s, u"setumeionoff"_s, false), u"0"_s);
-    EXPECT_EQ(m_profiles.ReadSettingIni(u"color"_s, u"main"_s), u"1"_s);
+    EXPECT_EQ(m_profiles.ReadAuctionIni(u"Section基本注意"_s, u"setumeionoff"_s, false), u"1"_s);
+    EXPECT_EQ(m_profiles.ReadSettingIni(u"color"_s, u"main"_s), u"7"_s);
+}
+
+// One message for the whole save, naming every value that lost a character.
+TEST_F(ListingForm, TheSellerIsToldOnceWhichValuesLostACharacter) {
+    content::ListingFormController form({m_app.path()}, m_prompter);
+    ListingRecord record;
+    record.TextBoothUser = u"<b>2\u20133</b>"_s; // an en dash
+    record.TextBox銀行名1 = u"銀行😀"_s;
+    form.save(record);
+    EXPECT_EQ(m_prompter.texts,
+              QStringList{u"「銀行名1」「ユーザー設定のHTML」には保存できない文字があったため、"
+                          u"「?」に置き換えて保存しました。"_s});
+    EXPECT_EQ(m_profiles.ReadBasicIni(u"yahoo"_s, u"boothuser"_s, false), u"<b>2?3</b>"_s);
 }
 
 } // namespace

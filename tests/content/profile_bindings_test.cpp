@@ -72,7 +72,9 @@ TEST_F(ProfileBindings, EveryKeySavedComesBackFromTheRestore) {
     int n = 0;
     for (const ProfileBinding& b : content::profileBindings())
         setDistinct(b, n++, saved, held);
-    ASSERT_EQ(content::SaveListingForm({m_app.path()}, saved, held), std::nullopt);
+    const content::FormSaveOutcome outcome = content::SaveListingForm({m_app.path()}, saved, held);
+    ASSERT_EQ(outcome.failure, std::nullopt);
+    ASSERT_EQ(outcome.replacedFields, QStringList());
 
     R restored;
     H restoredHeld;
@@ -87,6 +89,37 @@ TEST_F(ProfileBindings, EveryKeySavedComesBackFromTheRestore) {
             << b.key.toString().toStdString();
         EXPECT_EQ(restoredText(b, restored, restoredHeld), written)
             << b.key.toString().toStdString();
+    }
+}
+
+// A pasted emoji or en dash used to stop the save at its key, and every later key kept its
+// old value without a word.
+TEST_F(ProfileBindings, ACharacterCp932LacksIsSavedAsAQuestionMarkAndEveryOtherKeyToo) {
+    R saved;
+    H held;
+    int n = 0;
+    for (const ProfileBinding& b : content::profileBindings())
+        setDistinct(b, n++, saved, held);
+    saved.TextBoxゆうちょ記号 = u"12😀3"_s;     // among the first keys written
+    held.templateName = u"temp\u2013x.tmpl"_s; // an en dash, in another file
+    const content::FormSaveOutcome outcome = content::SaveListingForm({m_app.path()}, saved, held);
+    EXPECT_EQ(outcome.failure, std::nullopt);
+    EXPECT_EQ(outcome.replacedFields, (QStringList{u"ゆうちょ銀行の記号"_s, u"テンプレート"_s}));
+
+    R restored;
+    H restoredHeld;
+    ScriptedPrompter prompter;
+    content::RestoreListingForm({m_app.path()}, restored, restoredHeld, prompter);
+    EXPECT_EQ(restored.TextBoxゆうちょ記号, u"12?3"_s);
+    EXPECT_EQ(restoredHeld.templateName, u"temp?x.tmpl"_s);
+    restored.TextBoxゆうちょ記号 = saved.TextBoxゆうちょ記号;
+    restoredHeld.templateName = held.templateName;
+    for (const ProfileBinding& b : content::profileBindings()) {
+        if (isBound(b)) {
+            EXPECT_EQ(restoredText(b, restored, restoredHeld),
+                      content::savedProfileValue(b, saved, held))
+                << b.key.toString().toStdString();
+        }
     }
 }
 

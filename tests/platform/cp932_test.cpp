@@ -111,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Cp932, UnmappableCharacterBecomesACharacterReference) {
     EXPECT_EQ(toCp932(u"a😀b"_s, Unmappable::CharacterReference), "a&#x1F600;b");
     EXPECT_EQ(toCp932(u"\u00E9"_s, Unmappable::CharacterReference), "&#xE9;");
+    // One "?" for each character, an emoji's two UTF-16 units included.
+    EXPECT_EQ(toCp932(u"a😀\u2013b"_s, Unmappable::QuestionMark), "a??b");
 }
 
 TEST(Cp932, UnmappableCharacterIsRefusedNamingIt) {

@@ -417,6 +417,24 @@ TEST_F(Form1Settings, ClosingADialogKeepsTheSellersChanges) {
     EXPECT_EQ(colourOf(u"L92"_s), platform::colourFromRgb(0, 128, 255));
 }
 
+// An emoji pasted into a field once made the closing save stop there: every choice saved
+// after it was lost without a word.
+TEST_F(Form1Settings, ACharacterTheFilesCannotHoldLosesNoOtherChoice) {
+    openWindow();
+    child<QLineEdit>(u"TextBoxゆうちょ記号"_s)->setText(u"12😀3"_s); // among the first saved
+    clickBox(u"CheckBox最安値"_s);
+    choose(u"ComboBox表示幅"_s, 1); // in another file
+    shown<QLineEdit>(u"TextBoothUser"_s)->setText(u"<b>x</b>"_s);
+    closeAndReopen();
+    EXPECT_EQ(m_prompter.texts,
+              QStringList{u"「ゆうちょ銀行の記号」には保存できない文字があったため、"
+                          u"「?」に置き換えて保存しました。"_s});
+    EXPECT_EQ(child<QLineEdit>(u"TextBoxゆうちょ記号"_s)->text(), u"12?3"_s);
+    EXPECT_TRUE(child<QCheckBox>(u"CheckBox最安値"_s)->isChecked());
+    EXPECT_EQ(child<QComboBox>(u"ComboBox表示幅"_s)->currentIndex(), 1);
+    EXPECT_EQ(child<QLineEdit>(u"TextBoothUser"_s)->text(), u"<b>x</b>"_s);
+}
+
 // Message boxes that really take the activation away, and give it back when closed as a
 // window manager would.
 struct ModalPrompter : platform::Prompter {
