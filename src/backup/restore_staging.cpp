@@ -66,7 +66,7 @@ void Staging::writeJournal(const RestoreJournal& journal) const {
         QByteArray(kJournalHeading) + "\nautomatic=" + journal.automaticBackup.toUtf8() + '\n';
     for (const QString& folder : journal.folders)
         bytes += "folder=" + folder.toUtf8() + '\n';
-    platform::writeFileAtomically(shown(journalIn(m_path)), bytes, 0600);
+    platform::writeFileAtomically(shown(journalIn(m_path)), bytes, platform::FileAccess::OwnerOnly);
 }
 
 void Staging::discard() {

@@ -1,6 +1,7 @@
 #include "interrupted_work.h"
 
 #include "file_manager.h"
+#include "platform/safe_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,15 +21,17 @@ constexpr QStringView kWrittenFolders[] = {Workspace::IniFolder,          Worksp
 } // namespace
 
 bool isStrayTemporary(QStringView fileName) {
-    // mkstemp's six characters after the target's name. The target always has one of the
-    // extensions the program writes, which keeps most names of the seller's out
-    // ("photo.jpg.backup").
-    static const QRegularExpression pattern(
+    if (platform::isTemporaryFileName(fileName))
+        return true;
+    // Earlier versions wrote mkstemp's six characters straight after the target's name. The
+    // target always has one of the extensions the program writes, which keeps most names of
+    // the seller's out ("photo.jpg.backup").
+    static const QRegularExpression earlierPattern(
         QStringLiteral("^.+\\.(dat|txt|csv|html|ini|tmpl|zip|journal)\\.[A-Za-z0-9]{6}$"),
         QRegularExpression::CaseInsensitiveOption);
     // The cheap test first: this runs over every file of the data folders at each start.
     return fileName.size() > 7 && fileName[fileName.size() - 7] == u'.' &&
-           pattern.match(fileName).hasMatch();
+           earlierPattern.match(fileName).hasMatch();
 }
 
 void removeStrayTemporaries(const QString& folder) {

@@ -203,6 +203,7 @@ INSTANTIATE_TEST_SUITE_P(EachStep, InterruptedWork, ::testing::ValuesIn(allStops
 // Only the names a cut-short write leaves: a target with the program's extension and six
 // random characters.
 TEST(StrayTemporary, IsOnlyAWriteLeftBehind) {
+    EXPECT_TRUE(storage::isStrayTemporary(u"tm1.dat.tmp-aZ09xQ"));
     EXPECT_TRUE(storage::isStrayTemporary(u"tm1.dat.aZ09xQ"));
     EXPECT_TRUE(storage::isStrayTemporary(u"ａ.html.Q1w2E3"));
     EXPECT_FALSE(storage::isStrayTemporary(u"photo.jpg.Q1w2E3"));
