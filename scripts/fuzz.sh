@@ -22,6 +22,8 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(record_syntax listing_index profile_file piece_reader
     template_page page_check backup_reader password_file)
 
+# The targets write their inputs to scratch files; in memory, the writes cost no disk syncs.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 run_root=build-fuzz/fuzz-run
@@ -35,12 +37,14 @@ for target in "${targets[@]}"; do
     mkdir -p "$run/corpus"
     cp -r tests/fuzz/corpus/"$target"/. "$run/corpus/"
     echo "== $target (${seconds} s)"
+    dict=()
+    [ -f tests/fuzz/"$target".dict ] && dict=(-dict=tests/fuzz/"$target".dict)
     status=0
     build-fuzz/tests/fuzz/fuzz_"$target" "$run/corpus" -max_total_time="$seconds" -timeout=10 \
         -max_len="${max_len[$target]}" -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="$run/" >"$run/log" 2>&1 || status=$?
-    tail -n 3 "$run/log" | grep -v '^stat::' || true
+        "${dict[@]}" -artifact_prefix="$run/" >"$run/log" 2>&1 || status=$?
     last=$(grep -E '^#[0-9]+.*cov: ' "$run/log" | tail -n 1 || true)
+    echo "$last"
     cov=$(sed -nE 's/.* cov: ([0-9]+).*/\1/p' <<<"$last")
     ft=$(sed -nE 's/.* ft: ([0-9]+).*/\1/p' <<<"$last")
     execs=$(sed -nE 's/^stat::number_of_executed_units: *([0-9]+)/\1/p' "$run/log")

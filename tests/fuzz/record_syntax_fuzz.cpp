@@ -1,9 +1,18 @@
 #include "core/piece_reader.h"
 #include "fuzz_support.h"
 #include "platform/cp932.h"
+#include "storage/detail_record.h"
 #include "storage/record_syntax.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+QString asStored(const QString& text) {
+    return platform::fromCp932(storage::encodeText(text));
+}
+
+} // namespace
 
 // The record reader on any bytes, asked for the kinds of field the input's tail chooses. It
 // splits the bytes without decoding them, so every piece it gives must decode to the piece
@@ -52,5 +61,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(fromBytes == textReader.next());
     }
     FUZZ_CHECK(textReader.atEnd());
+
+    // The same bytes as a listing's detail file and as its description file.
+    static const QString path = fuzz::scratchPath(QStringLiteral("data/record.dat"));
+    fuzz::writeBytes(path, bytes);
+    std::optional<storage::DetailRecord> detail;
+    try {
+        detail = storage::ReadDetailRecord(storage::systemFiles(), path);
+    } catch (const platform::Error&) {
+    }
+    if (detail) {
+        try {
+            storage::ApplyDetailRecord(*detail, core::ListingRecord());
+        } catch (const platform::Error& error) {
+            FUZZ_CHECK(error.number() == platform::ErrorNumber::InvalidPropertyValue);
+        }
+        // What was read writes and reads back, its texts as a record keeps them.
+        storage::DetailRecord expected = *detail;
+        expected.TextBoxその他の運送会社 = asStored(detail->TextBoxその他の運送会社);
+        expected.TextBox送料一律 = asStored(detail->TextBox送料一律);
+        fuzz::writeBytes(path, storage::encodeDetailRecord(*detail));
+        storage::DetailRecord again = storage::ReadDetailRecord(storage::systemFiles(), path);
+        again.mailItemSizeAgain = expected.mailItemSizeAgain; // not read back
+        FUZZ_CHECK(again == expected);
+    }
     return 0;
 }
