@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, only those missing.
+# With --fuzz, also those of the fuzz build.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,11 @@ packages=(
     # a session bus launcher and real mouse clicks on a display
     at-spi2-core python3-pyatspi dbus-x11 xdotool
 )
+# Only for scripts/fuzz.sh (`setup.sh --fuzz`): Clang with libFuzzer and the sanitizers'
+# run-time libraries. The ordinary build and tests do not need them.
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

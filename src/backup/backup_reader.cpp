@@ -91,21 +91,28 @@ BackupReader::BackupReader(const QString& path) : m_archive(archive_read_new()) 
     // has none and is refused, where reading entry by entry would take the part that is
     // there for the whole.
     archive_read_support_format_zip_seekable(m_archive);
-    if (archive_read_open_filename(m_archive, QFile::encodeName(path).constData(), 65536) !=
-        ARCHIVE_OK) {
-        switch (archive_errno(m_archive)) {
-        case ENOENT:
-        case ENOTDIR:
-        case EACCES:
-        case EPERM:
-        case EISDIR:
-        case EIO:
-            throw archiveFailure(m_archive, path);
-        default:
-            throw startsLikeZip(path) ? damaged() : refusal(kNotOurs);
+    // No destructor runs when the constructor throws: the archive (its open file and its
+    // buffers) is released here, or every refused archive would keep its file open.
+    try {
+        if (archive_read_open_filename(m_archive, QFile::encodeName(path).constData(), 65536) !=
+            ARCHIVE_OK) {
+            switch (archive_errno(m_archive)) {
+            case ENOENT:
+            case ENOTDIR:
+            case EACCES:
+            case EPERM:
+            case EISDIR:
+            case EIO:
+                throw archiveFailure(m_archive, path);
+            default:
+                throw startsLikeZip(path) ? damaged() : refusal(kNotOurs);
+            }
         }
+        readMarker();
+    } catch (...) {
+        archive_read_free(m_archive);
+        throw;
     }
-    readMarker();
 }
 
 BackupReader::~BackupReader() {

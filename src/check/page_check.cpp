@@ -147,6 +147,31 @@ std::string schemeOf(std::string_view value) {
     return start;
 }
 
+// For each LF the parser makes of a node's source text, in order: whether it ends a line of
+// the source (CR LF, LF or a lone CR) rather than standing for a reference to LF.
+std::vector<bool> lineEndsOf(QByteArrayView source) {
+    std::vector<std::pair<qsizetype, bool>> feeds;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        if (source[i] == '\r' || source[i] == '\n')
+            feeds.emplace_back(i, true);
+        if (source[i] == '\r' && i + 1 < source.size() && source[i + 1] == '\n')
+            ++i;
+    }
+    findCharacterReferences(source, [&](const CharacterReference& reference) {
+        if (reference.codePoint == U'\n')
+            feeds.emplace_back(reference.position, false);
+    });
+    for (qsizetype at = source.indexOf("&NewLine;"); at >= 0;
+         at = source.indexOf("&NewLine;", at + 1))
+        feeds.emplace_back(at, false);
+    std::sort(feeds.begin(), feeds.end());
+    std::vector<bool> endsLine;
+    endsLine.reserve(feeds.size());
+    for (const auto& feed : feeds)
+        endsLine.push_back(feed.second);
+    return endsLine;
+}
+
 const QString kOffServiceContact =
     u"を載せると、オークションの外での取引とみなされることがあります。削除してください。"_s;
 
@@ -403,19 +428,30 @@ private:
             return;
         const QString decoded = QString::fromUtf8(raw);
         const QString folded = foldWidth(decoded);
-        // The parser turns every line end of the source into one LF, so counting LFs before a
-        // match finds its line.
+        // The parser turns every line end of the source into one LF, and so does a reference
+        // to LF (&#10;): counting the LFs before a match that end a source line finds its line.
+        const std::vector<bool> endsLine = lineEndsOf(
+            QByteArrayView(text.original_text.data, qsizetype(text.original_text.length)));
         const int firstLine = m_lines.lineAt(start);
+        const int lastLine = m_lines.lineAt(
+            start + std::max<qsizetype>(0, qsizetype(text.original_text.length) - 1));
         qsizetype countedTo = 0;
+        std::size_t lineFeeds = 0;
         int line = firstLine;
         const auto lineOf = [&](qsizetype position) {
             if (position < countedTo) {
                 countedTo = 0;
+                lineFeeds = 0;
                 line = firstLine;
             }
-            line += int(QStringView(folded).sliced(countedTo, position - countedTo).count(u'\n'));
-            countedTo = position;
-            return line;
+            for (; countedTo < position; ++countedTo) {
+                if (folded[countedTo] != u'\n')
+                    continue;
+                if (lineFeeds >= endsLine.size() || endsLine[lineFeeds])
+                    ++line;
+                ++lineFeeds;
+            }
+            return std::min(line, lastLine);
         };
         const auto original = [&](const TextMatch& m) {
             return decoded.sliced(m.position, m.text.size());

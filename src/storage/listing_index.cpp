@@ -142,8 +142,15 @@ QStringList UpdateIndex(const Storage& storage, EntryKind kind, const QString& t
     std::vector<QByteArrayView> replaced;
     while (!reader.atEnd()) {
         RawEntry entry = readEntry(reader);
-        if (entry.kind == added.kind &&
-            (draft || sameTitle(entry.title, addedTitle, storedTitle))) {
+        // A title read without quotation marks may hold one, which the rewrite leaves out:
+        // it is compared as it will be written.
+        QByteArray unquoted;
+        QByteArrayView title = entry.title;
+        if (title.contains('"')) {
+            unquoted = title.toByteArray().replace('"', QByteArrayView());
+            title = unquoted;
+        }
+        if (entry.kind == added.kind && (draft || sameTitle(title, addedTitle, storedTitle))) {
             replaced.push_back(entry.fileName);
             entry = added;
         }

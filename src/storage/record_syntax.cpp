@@ -211,6 +211,11 @@ void RecordWriter::text(const QString& text) {
 void RecordWriter::textBytes(QByteArrayView cp932) {
     separate();
     m_bytes += '"';
+    // A field read without its quotation marks can hold one, which would end the written
+    // field early; it is left out as text() leaves it out (0x22 is never part of a
+    // double-byte character).
+    for (qsizetype quote; (quote = cp932.indexOf('"')) >= 0; cp932 = cp932.sliced(quote + 1))
+        m_bytes.append(cp932.data(), std::size_t(quote));
     m_bytes.append(cp932.data(), std::size_t(cp932.size()));
     m_bytes += '"';
 }

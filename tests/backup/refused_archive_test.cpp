@@ -66,6 +66,11 @@ QByteArray flippedInsideOf(QByteArray zip, const QByteArray& name) {
     return zip;
 }
 
+// The files this process has open.
+qsizetype openFileCount() {
+    return QDir(u"/proc/self/fd"_s).entryList(QDir::AllEntries | QDir::System).size();
+}
+
 struct Case {
     const char* name;
     // From a good backup of the workspace and a path outside it that must stay untouched.
@@ -104,8 +109,12 @@ TEST_P(RefusedArchive, IsRefusedWithItsReasonAndNothingChanges) {
                 << error.description().toStdString();
         }
     };
+    // A refusal closes the archive again: one refused when its reader was being opened
+    // once stayed open (with the reader's buffers) until the program ended.
+    const qsizetype openBefore = openFileCount();
     expectRefused([&] { backup::inspectBackup(bad); });
     expectRefused([&] { backup::restoreBackup(bad, app.path(), clock); });
+    EXPECT_EQ(openFileCount(), openBefore);
     EXPECT_EQ(workspaceTree(app.path()), before);
     EXPECT_EQ(entries(), entriesBefore); // nothing unpacked left, no automatic backup
     EXPECT_FALSE(QFile::exists(outside));

@@ -86,6 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"<p>+81 90 1234 5678</p>"_s, FindingKind::PhoneNumber},
         Case{u"<p>09012345678</p>"_s, FindingKind::PhoneNumber},
         Case{u"<p>お電話は<br>\r\n\r\n03(1234)5678</p>"_s, FindingKind::PhoneNumber, 5},
+        // A reference to a line feed is no line of the page: counted as one, it once put
+        // the finding past the page's last line.
+        Case{u"<p>お電話は&#10;&#xA;&NewLine;03-1234-5678</p>"_s, FindingKind::PhoneNumber},
+        Case{u"<p>&#x0a;お電話は\r\n03-1234-5678</p>"_s, FindingKind::PhoneNumber, 4},
         Case{u"<p>JAN 4901234567894 2024-01-15発売 100-120-160サイズ 型番0123-456-7890 "
              u"〒060-0001 0312345678</p>"_s,
              {}}));

@@ -68,6 +68,18 @@ TEST_F(ListingIndex, KeepsItsPermissionsAndLeavesNoOtherFile) {
               QStringList{u"tm1.dat"_s});
 }
 
+// A title written without quotation marks can hold one (an editor, an older version). The
+// rewrite leaves it out, so that entry is the saved title too and is replaced: kept, it
+// became a second, stale entry of the title that the window found first.
+TEST_F(ListingIndex, TakesATitleWithAStrayQuotationMarkAsWrittenWithoutIt) {
+    m_app.writeBytes(
+        u"data/tm1.dat"_s,
+        platform::toCp932(u"2,帽子\",\"s1\",#2024-01-01#\r\n3,\"a\"b\",s2,#2024-01-02#\r\n"_s,
+                          platform::Unmappable::Refuse));
+    EXPECT_EQ(update(u"帽子"_s, u"s3"_s), QStringList{u"s1"_s});
+    EXPECT_EQ(summary(), (QStringList{u"2 帽子 s3"_s, u"3 a s2"_s}));
+}
+
 TEST_F(ListingIndex, StaysAsItWasWhenAnyStepFails) {
     const QByteArray before = m_app.readBytes(u"data/tm1.dat"_s);
     for (m_files.failAt = 1;; ++m_files.failAt) {
