@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build ccache pkg-config
+    g++ cmake ninja-build ccache pkg-config lld
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-webengine-dev libgumbo-dev libarchive-dev
