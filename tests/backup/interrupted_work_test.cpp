@@ -5,6 +5,7 @@
 #include "temp_app_folder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,14 +92,29 @@ INSTANTIATE_TEST_SUITE_P(
                       Stop{"fail after the last folder", Step::Replacing, -1, false}));
 
 // The archive would otherwise take in its own half-written self.
-TEST(CreateBackup, RefusesATargetInsideTheWorkspace) {
+class BackupTarget : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
+
+TEST_P(BackupTarget, IsRefusedOnlyInsideAWorkspaceFolder) {
     TempAppFolder app;
     FixedClock clock;
     writeSampleWorkspace(app.path(), 2);
+    const auto [relative, refused] = GetParam();
+    const QString target = app.path(QString::fromUtf8(relative));
+    QDir().mkpath(QFileInfo(target).path());
     const QMap<QString, QByteArray> before = workspaceTree(app.path());
-    EXPECT_THROW(backup::createBackup(app.path(), app.path(u"userdata/after/a.zip"_s), clock),
-                 platform::Error);
-    EXPECT_EQ(workspaceTree(app.path()), before);
+    if (refused) {
+        EXPECT_THROW(backup::createBackup(app.path(), target, clock), platform::Error);
+        EXPECT_EQ(workspaceTree(app.path()), before);
+    } else {
+        EXPECT_EQ(backup::createBackup(app.path(), target, clock), backup::Outcome::Done);
+        EXPECT_TRUE(QFile::exists(target));
+    }
 }
+INSTANTIATE_TEST_SUITE_P(Targets, BackupTarget,
+                         ::testing::Values(std::pair("data/a.zip", true),
+                                           std::pair("userdata/after/a.zip", true),
+                                           std::pair("template/画像/a.zip", true),
+                                           std::pair("a.zip", false),
+                                           std::pair("database/a.zip", false)));
 
 } // namespace
