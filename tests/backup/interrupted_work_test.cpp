@@ -92,17 +92,21 @@ INSTANTIATE_TEST_SUITE_P(
                       Stop{"fail after the last folder", Step::Replacing, -1, false}));
 
 // The archive would otherwise take in its own half-written self.
-class BackupTarget : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
+struct TargetCase {
+    const char* name;
+    const char* relative; // to the application folder
+    bool refused;
+};
+class BackupTarget : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(BackupTarget, IsRefusedOnlyInsideAWorkspaceFolder) {
     TempAppFolder app;
     FixedClock clock;
     writeSampleWorkspace(app.path(), 2);
-    const auto [relative, refused] = GetParam();
-    const QString target = app.path(QString::fromUtf8(relative));
+    const QString target = app.path(QString::fromUtf8(GetParam().relative));
     QDir().mkpath(QFileInfo(target).path());
     const QMap<QString, QByteArray> before = workspaceTree(app.path());
-    if (refused) {
+    if (GetParam().refused) {
         EXPECT_THROW(backup::createBackup(app.path(), target, clock), platform::Error);
         EXPECT_EQ(workspaceTree(app.path()), before);
     } else {
@@ -111,10 +115,11 @@ TEST_P(BackupTarget, IsRefusedOnlyInsideAWorkspaceFolder) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(Targets, BackupTarget,
-                         ::testing::Values(std::pair("data/a.zip", true),
-                                           std::pair("userdata/after/a.zip", true),
-                                           std::pair("template/画像/a.zip", true),
-                                           std::pair("a.zip", false),
-                                           std::pair("database/a.zip", false)));
+                         ::testing::Values(TargetCase{"InData", "data/a.zip", true},
+                                           TargetCase{"Deeper", "userdata/after/a.zip", true},
+                                           TargetCase{"InASubfolder", "template/画像/a.zip", true},
+                                           TargetCase{"BesideTheFolders", "a.zip", false},
+                                           TargetCase{"NamedLikeOne", "database/a.zip", false}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
