@@ -97,6 +97,9 @@ struct TargetCase {
     const char* relative; // to the application folder
     bool refused;
 };
+void PrintTo(const TargetCase& c, std::ostream* os) {
+    *os << c.relative;
+}
 class BackupTarget : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(BackupTarget, IsRefusedOnlyInsideAWorkspaceFolder) {

@@ -68,7 +68,11 @@ TEST_P(OtherCode, StillMatchesTheTitle) {
 INSTANTIATE_TEST_SUITE_P(LeadBytes, OtherCode,
                          ::testing::Values(std::pair("\x87\x90", u"≒"),
                                            std::pair("\xED\x40", u"纊"),
-                                           std::pair("\xFA\x5B", u"∵")));
+                                           std::pair("\xFA\x5B", u"∵")),
+                         [](const auto& info) {
+                             return "Lead" +
+                                    QByteArray(info.param.first, 1).toHex().toUpper().toStdString();
+                         });
 
 // The seller may have closed the index to other users; a rewrite must not open it again.
 TEST_F(ListingIndex, KeepsItsPermissionsAndLeavesNoOtherFile) {
