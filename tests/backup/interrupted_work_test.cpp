@@ -5,6 +5,7 @@
 #include "temp_app_folder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,14 +92,37 @@ INSTANTIATE_TEST_SUITE_P(
                       Stop{"fail after the last folder", Step::Replacing, -1, false}));
 
 // The archive would otherwise take in its own half-written self.
-TEST(CreateBackup, RefusesATargetInsideTheWorkspace) {
+struct TargetCase {
+    const char* name;
+    const char* relative; // to the application folder
+    bool refused;
+};
+void PrintTo(const TargetCase& c, std::ostream* os) {
+    *os << c.relative;
+}
+class BackupTarget : public ::testing::TestWithParam<TargetCase> {};
+
+TEST_P(BackupTarget, IsRefusedOnlyInsideAWorkspaceFolder) {
     TempAppFolder app;
     FixedClock clock;
     writeSampleWorkspace(app.path(), 2);
+    const QString target = app.path(QString::fromUtf8(GetParam().relative));
+    QDir().mkpath(QFileInfo(target).path());
     const QMap<QString, QByteArray> before = workspaceTree(app.path());
-    EXPECT_THROW(backup::createBackup(app.path(), app.path(u"userdata/after/a.zip"_s), clock),
-                 platform::Error);
-    EXPECT_EQ(workspaceTree(app.path()), before);
+    if (GetParam().refused) {
+        EXPECT_THROW(backup::createBackup(app.path(), target, clock), platform::Error);
+        EXPECT_EQ(workspaceTree(app.path()), before);
+    } else {
+        EXPECT_EQ(backup::createBackup(app.path(), target, clock), backup::Outcome::Done);
+        EXPECT_TRUE(QFile::exists(target));
+    }
 }
+INSTANTIATE_TEST_SUITE_P(Targets, BackupTarget,
+                         ::testing::Values(TargetCase{"InData", "data/a.zip", true},
+                                           TargetCase{"Deeper", "userdata/after/a.zip", true},
+                                           TargetCase{"InASubfolder", "template/画像/a.zip", true},
+                                           TargetCase{"BesideTheFolders", "a.zip", false},
+                                           TargetCase{"NamedLikeOne", "database/a.zip", false}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace

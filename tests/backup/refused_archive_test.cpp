@@ -140,11 +140,17 @@ INSTANTIATE_TEST_SUITE_P(
                  return zipOf({marker(), {outside, "x"}});
              },
              u"/evil"_s},
+        // Each rule alone: below a workspace folder, so the folder rule passes it.
+        Case{"parent folder below a workspace folder",
+             [](Good, Outside) {
+                 return zipOf({marker(), {"data/../../evil", "x"}});
+             },
+             u"外を指す項目があります: data/../../evil"_s},
         Case{"symbolic link",
              [](Good, Outside outside) {
                  return zipOf({marker(), {"data/a", "->" + outside}});
              },
-             u"data/a"_s},
+             u"リンクが含まれています: data/a"_s},
         Case{"device file",
              [](Good, Outside) {
                  return asCharacterDevice(zipOf({marker(), {"data/dev", "x"}}), "data/dev");
@@ -155,12 +161,26 @@ INSTANTIATE_TEST_SUITE_P(
                  return zipOf({marker(), {"autorun.sh", "x"}});
              },
              u"autorun.sh"_s},
+        Case{"a file where a workspace folder belongs",
+             [](Good, Outside) {
+                 return zipOf({marker(), {"data", "x"}});
+             },
+             u"作業フォルダー以外の項目があります: data"_s},
         Case{"another program's",
              [](Good, Outside) {
                  return zipOf({{"data/tm1.dat", "x"}, {"ini/a.ini", "x"}});
              },
              u"ではありません"_s},
         Case{"not an archive", [](Good, Outside) { return QByteArray("text\r\n"); },
+             u"ではありません"_s},
+        Case{"format zero", [](Good, Outside) { return zipOf({marker(0)}); }, u"ではありません"_s},
+        // The marker is read into a fixed buffer: one that fills it is not ours.
+        Case{"a marker of the buffer's size",
+             [](Good, Outside) {
+                 QByteArray text = marker().second;
+                 text += QByteArray(4096 - text.size() - 2, 'x') + "\r\n";
+                 return zipOf({{backup::kMarkerName, text}});
+             },
              u"ではありません"_s},
         Case{"from a newer version", [](Good, Outside) { return zipOf({marker(2)}); },
              u"新しい版"_s},

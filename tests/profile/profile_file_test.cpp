@@ -73,6 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
                  QString(127, u'x')},
         ReadCase{"CutNeverSplitsADoubleByteCharacter", "[S]\r\nk=" + k100Hiragana + "\r\n", u"S"_s,
                  u"k"_s, QString(63, u'あ')},
+        // The last lead byte of each range: 檗 0x9F40, 髜 0xFC40.
+        ReadCase{"CutKeepsTheEndOfTheFirstLeadRange",
+                 "[S]\r\nk=" + QByteArray("\x9F\x40").repeated(100) + "\r\n", u"S"_s, u"k"_s,
+                 QString(63, u'檗')},
+        ReadCase{"CutKeepsTheEndOfTheSecondLeadRange",
+                 "[S]\r\nk=" + QByteArray("\xFC\x40").repeated(100) + "\r\n", u"S"_s, u"k"_s,
+                 QString(63, u'髜')},
         ReadCase{"SpacesBeforeTheCutAreTrimmed", "[S]\r\nk=x" + QByteArray(126, ' ') + "y\r\n",
                  u"S"_s, u"k"_s, u"x"_s},
         ReadCase{"InvalidBytesBecomeReplacementCharacters", "[S]\r\nk=\x81 a\xFF\r\n", u"S"_s,

@@ -62,6 +62,16 @@ TEST_F(FileManager, DeletePassesOverAMissingPageAndKeepsOtherKinds) {
     EXPECT_TRUE(m_prompter.texts.isEmpty());
 }
 
+TEST_F(FileManager, DeleteInTheListedModeLeavesTheFinishedOneOfTheSameTitle) {
+    addListing(EntryKind::Finished, u"傘"_s, u"s1"_s);
+    addListing(EntryKind::Listed, u"傘"_s, u"s2"_s);
+
+    EXPECT_TRUE(remove(1, {u"傘"_s}));
+    EXPECT_EQ(summary(), (QStringList{u"0  "_s, u"2 傘 s1"_s}));
+    EXPECT_EQ(listingFiles(), namedFiles());
+    EXPECT_TRUE(m_prompter.texts.isEmpty());
+}
+
 TEST_F(FileManager, MovesTheSelectedListingsInPlace) {
     addListing(EntryKind::Finished, u"a"_s, u"s1"_s);
     addListing(EntryKind::Finished, u"b"_s, u"s2"_s);

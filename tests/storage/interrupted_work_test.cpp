@@ -211,4 +211,21 @@ TEST(StrayTemporary, IsOnlyAWriteLeftBehind) {
     EXPECT_FALSE(storage::isStrayTemporary(u"tm1.dat"));
 }
 
+// A start clears what cut-short writes left in every folder the program writes, and only that.
+TEST_F(StorageTest, StartUpRemovesLeftTemporariesFromEveryWrittenFolder) {
+    const QStringList folders{u"ini"_s,        u"text"_s,     u"template"_s,      u"data"_s,
+                              u"data/after"_s, u"userdata"_s, u"userdata/after"_s};
+    for (const QString& folder : folders) {
+        m_app.writeBytes(folder + u"/a.dat.tmp-aZ09xQ"_s, "half");
+        m_app.writeBytes(folder + u"/photo.jpg"_s, "keep");
+    }
+    m_app.writeBytes(u"data/mine/a.dat.tmp-aZ09xQ"_s, "the seller's own");
+    EXPECT_TRUE(storage::RepairInterruptedWork(m_storage).isEmpty());
+    for (const QString& folder : folders) {
+        EXPECT_FALSE(exists(folder + u"/a.dat.tmp-aZ09xQ"_s)) << folder.toStdString();
+        EXPECT_TRUE(exists(folder + u"/photo.jpg"_s)) << folder.toStdString();
+    }
+    EXPECT_TRUE(exists(u"data/mine/a.dat.tmp-aZ09xQ"_s));
+}
+
 } // namespace

@@ -68,6 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NameCase{"Nul", u"a"_s + QChar(0) + u"b"_s, true},
                       NameCase{"EightyThreeKanjiFit", QString(83, u'傘'), false},
                       NameCase{"EightyFourKanjiAreTooLong", QString(84, u'傘'), true},
+                      // "×" takes two bytes: 82 kanji and two of them make 255 with ".html"
+                      NameCase{"ExactlyTheNameLimitFits", QString(82, u'傘') + u"××"_s, false},
+                      NameCase{"OneByteOverTheNameLimit", QString(83, u'傘') + u"×"_s, true},
                       NameCase{"NoCp932Form", u"傘😀"_s, true}),
     [](const auto& info) { return info.param.name; });
 

@@ -55,6 +55,25 @@ TEST_F(ListingIndex, MatchesATitleWithTheOtherCodeOfACharacterAndPassesOverEmpty
     EXPECT_EQ(summary(), QStringList{u"2 ⅰ s2"_s});
 }
 
+// The other lead bytes of characters with two codes; the program writes the first of each.
+class OtherCode : public ListingIndex,
+                  public ::testing::WithParamInterface<std::pair<const char*, const char16_t*>> {};
+TEST_P(OtherCode, StillMatchesTheTitle) {
+    const QString title = QString::fromUtf16(GetParam().second);
+    m_app.writeBytes(u"data/tm1.dat"_s,
+                     "2,\""_ba + GetParam().first + "\",\"s1\",#2024-01-01#\r\n");
+    EXPECT_EQ(update(title, u"s2"_s), QStringList{u"s1"_s});
+    EXPECT_EQ(summary(), QStringList{u"2 "_s + title + u" s2"_s});
+}
+INSTANTIATE_TEST_SUITE_P(LeadBytes, OtherCode,
+                         ::testing::Values(std::pair("\x87\x90", u"≒"),
+                                           std::pair("\xED\x40", u"纊"),
+                                           std::pair("\xFA\x5B", u"∵")),
+                         [](const auto& info) {
+                             return "Lead" +
+                                    QByteArray(info.param.first, 1).toHex().toUpper().toStdString();
+                         });
+
 // The seller may have closed the index to other users; a rewrite must not open it again.
 TEST_F(ListingIndex, KeepsItsPermissionsAndLeavesNoOtherFile) {
     const QString path = m_app.path(u"data/tm1.dat"_s);
