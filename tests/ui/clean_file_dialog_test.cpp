@@ -110,6 +110,74 @@ TEST_F(CleanFileDialogTest, MovingTwoOfThreeSelectedLeavesTheThirdAndKeepsTheMod
     EXPECT_EQ(m_dialog->mode(), 0);
 }
 
+// Deleting and moving in either mode touch only the line picked in the list on show.
+struct ListingActionCase {
+    const char* name;
+    int mode;
+    const char* button;
+    int row;
+    bool answer;
+    QString question;
+    QStringList finished, listed; // the lists afterwards
+};
+void PrintTo(const ListingActionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+class CleanFileDialogAction : public CleanFileDialogTest,
+                              public ::testing::WithParamInterface<ListingActionCase> {};
+
+TEST_P(CleanFileDialogAction, ChangesOnlyTheSelectedLineOfTheShownList) {
+    const ListingActionCase& c = GetParam();
+    writeIndex(kFourListings);
+    open(nullptr);
+    in<QRadioButton>(u"Option1_%1"_s.arg(c.mode))->click();
+    select(c.mode, {c.row});
+    m_prompter.answers = {c.answer};
+    in<QPushButton>(QString::fromLatin1(c.button))->click();
+
+    EXPECT_EQ(m_prompter.texts, QStringList{c.question});
+    EXPECT_EQ(lines(0), c.finished);
+    EXPECT_EQ(lines(1), c.listed);
+    EXPECT_EQ(m_dialog->mode(), c.mode);
+}
+
+const QString kDelete = u"削除しますか？"_s;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CleanFileDialogAction,
+    ::testing::Values(ListingActionCase{"DeleteFinished",
+                                        0,
+                                        "DELButton",
+                                        1,
+                                        true,
+                                        kDelete,
+                                        {u"赤い傘"_s, u"黒い傘"_s},
+                                        {u"青い傘"_s}},
+                      ListingActionCase{"DeleteAnsweredNo",
+                                        0,
+                                        "DELButton",
+                                        1,
+                                        false,
+                                        kDelete,
+                                        {u"赤い傘"_s, u"白い傘"_s, u"黒い傘"_s},
+                                        {u"青い傘"_s}},
+                      ListingActionCase{"DeleteListed",
+                                        1,
+                                        "DELButton",
+                                        0,
+                                        true,
+                                        kDelete,
+                                        {u"赤い傘"_s, u"白い傘"_s, u"黒い傘"_s},
+                                        {}},
+                      ListingActionCase{"MoveBackToFinished",
+                                        1,
+                                        "Command1",
+                                        0,
+                                        true,
+                                        u"完成に戻しますか？"_s,
+                                        {u"赤い傘"_s, u"白い傘"_s, u"青い傘"_s, u"黒い傘"_s},
+                                        {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CleanFileDialogTest, PreviewShowsTheFirstSelectedLinesPageOfTheModeOrReportsNoBrowser) {
     writeIndex({{EntryKind::Listed, u"ABC 傘"_s}, {EntryKind::Listed, u"青い傘"_s}});
     for (web::BrowserFactory* browsers : {static_cast<web::BrowserFactory*>(nullptr),

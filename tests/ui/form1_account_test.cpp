@@ -1,4 +1,5 @@
 // The account page and the web actions as the seller reaches them from the main window.
+#include "aids/password_file.h"
 #include "fake_browser.h"
 #include "form1_fixture.h"
 #include "profile/profiles.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -84,6 +86,36 @@ TEST_F(Form1Account, WebActionsOpenTheirAddresses) {
                                           u"navigate http://127.0.0.1:9/yamato"_s,
                                           u"navigate qrc:/manual/index.html"_s}));
     EXPECT_TRUE(m_prompter.texts.isEmpty());
+}
+
+// The stored ID and password go into their own fields of the login page named in
+// setting.ini, then the status page opens; the search goes to the store's address.
+TEST_F(Form1Account, LoginFillsTheIdAndPasswordFieldsThenOpensTheStatusPage) {
+    const profile::Profiles profiles(m_folder.path());
+    profiles.WriteSettingIni(u"web"_s, u"login"_s, u"http://127.0.0.1:9/login"_s);
+    profiles.WriteSettingIni(u"web"_s, u"mystatus"_s, u"http://127.0.0.1:9/status"_s);
+    profiles.WriteSettingIni(u"web"_s, u"store"_s, u"http://127.0.0.1:9/store"_s);
+    profiles.WriteBasicIni(u"yahoo"_s, u"id"_s, u"seller_1"_s);
+    ASSERT_TRUE(aids::WriteAccountPassword(m_folder.path(), u"pw-2"_s, m_prompter));
+    m_browsers.pages[u"http://127.0.0.1:9/login"_s] =
+        FakePage{{FakeForm{{{u"login"_s, {}}, {u"passwd"_s, {}}}, {}}}, {}, {}};
+    m_browsers.pages[u"http://127.0.0.1:9/store"_s] =
+        FakePage{{FakeForm{{{u"field-keywords"_s, {}}}, {}}}, {}, {}};
+    child<QAction>(u"mnumypage"_s)->trigger();
+    child<QLineEdit>(u"TextBoxJAN"_s)->setText(u"4901234567894"_s);
+    child<QPushButton>(u"CBJAN検索"_s)->click();
+
+    EXPECT_TRUE(m_prompter.texts.isEmpty()) << m_prompter.texts.join(u'\n').toStdString();
+    ASSERT_EQ(m_browsers.browsers.size(), 2u);
+    const auto kept = [](const QStringList& events) {
+        return QStringList(events).filter(QRegularExpression(u"^(navigate|set|submit)"_s));
+    };
+    EXPECT_EQ(kept(m_browsers.browsers[0]->events),
+              (QStringList{u"navigate http://127.0.0.1:9/login"_s, u"set 0 login=seller_1"_s,
+                           u"set 0 passwd=pw-2"_s, u"submit 0"_s,
+                           u"navigate http://127.0.0.1:9/status"_s}));
+    EXPECT_EQ(kept(m_browsers.browsers[1]->events).value(0),
+              u"navigate http://127.0.0.1:9/store"_s);
 }
 
 TEST_F(Form1Account, WebActionsThatCannotStartOpenNoBrowser) {

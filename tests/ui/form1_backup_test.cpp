@@ -69,6 +69,26 @@ TEST_F(Form1Backup, BackupSuggestsTheHomeFolderAndAddsTheZipEnding) {
     EXPECT_TRUE(backup::inspectBackup(m_outside.path() + u"/二つ目.zip"_s).has_value());
 }
 
+// The dialog asked only about the name as typed: an added ".zip" naming a file asks again,
+// and a name already ending in ".ZIP" is kept as it is.
+TEST_F(Form1Backup, AnAddedZipEndingAsksBeforeReplacingAndAnyCaseOfTheEndingIsKept) {
+    SetUpBackedUpWindow();
+    const QString replace = u"%1 は既にあります。\n置き換えますか？"_s.arg(m_archive);
+    m_dialogs.savePaths = {m_outside.path() + u"/控え"_s, m_outside.path() + u"/控え"_s,
+                           m_outside.path() + u"/大文字.ZIP"_s};
+    m_prompter.answers = {false, true};
+    for (int i = 0; i < 3; ++i)
+        child<QAction>(u"mnuBackup"_s)->trigger();
+
+    EXPECT_EQ(
+        m_prompter.texts,
+        (QStringList{replace, replace, u"バックアップを作成しました。\n"_s + m_archive,
+                     u"バックアップを作成しました。\n"_s + m_outside.path() + u"/大文字.ZIP"_s}));
+    EXPECT_EQ(QDir(m_outside.path()).entryList(QDir::Files),
+              (QStringList{u"大文字.ZIP"_s, u"控え.zip"_s}));
+    EXPECT_TRUE(backup::inspectBackup(m_outside.path() + u"/大文字.ZIP"_s).has_value());
+}
+
 TEST_F(Form1Backup, RestoreReplacesTheWorkspaceAndTheWindowShowsTheRestoredChoices) {
     SetUpBackedUpWindow();
     showActive();

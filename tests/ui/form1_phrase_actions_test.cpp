@@ -38,13 +38,14 @@ protected:
 
     // The seller's own editor: a script that waits for the test's go-ahead (a file beside it,
     // at most 20 s so a broken test cannot hang) and then rewrites the file it was given.
-    void useScriptAsEditor() {
+    void useScriptAsEditor(const char* write = "printf 'rewritten\\r\\n' > \"$1\"\n") {
         const QString script = m_folder.path(u"editor.sh"_s);
-        m_folder.writeBytes(u"editor.sh"_s, "#!/bin/sh\n"
-                                            "i=0\n"
-                                            "while [ ! -e \"$(dirname \"$0\")/go\" ] && "
-                                            "[ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); done\n"
-                                            "printf 'rewritten\\r\\n' > \"$1\"\n");
+        m_folder.writeBytes(u"editor.sh"_s,
+                            QByteArray("#!/bin/sh\n"
+                                       "i=0\n"
+                                       "while [ ! -e \"$(dirname \"$0\")/go\" ] && "
+                                       "[ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); done\n") +
+                                QByteArray(write));
         QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
         const profile::Profiles profiles(m_folder.path());
         profiles.WriteAuctionIni(u"Section設定"_s, u"editor"_s, u"1"_s);
@@ -83,6 +84,29 @@ TEST_F(Form1Phrases, EditorKeepsTheWindowGuardedUntilItEndsThenTheBoxIsReloaded)
     click(u"ButtonEnd"_s);
     EXPECT_FALSE(m_form->isVisible());
 }
+
+// Each explanation button edits its own file and fills its own box, no other.
+class ExplanationButton : public Form1Phrases, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ExplanationButton, EditsItsOwnFileIntoItsOwnBox) {
+    const QStringList buttons = {u"CommandButton9"_s, u"CommandButton15"_s, u"CommandButton18"_s};
+    const QStringList files = {u"支払い説明.txt"_s, u"発送説明.txt"_s, u"注意事項.txt"_s};
+    const QStringList boxes = {u"Text支払説明"_s, u"Text発送注意事項"_s, u"Text注意事項"_s};
+    for (qsizetype i = 0; i < files.size(); ++i)
+        writeTextFile(files[i], {files[i]});
+    useScriptAsEditor("printf 'edited\\r\\n' >> \"$1\"\n");
+    letEditorEnd();
+    createForm();
+    const int own = GetParam();
+    click(buttons[own]);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        EXPECT_EQ(boxText(boxes[i]), files[i] + (i == own ? u"\nedited\n"_s : u"\n"_s))
+            << boxes[i].toStdString();
+    }
+    EXPECT_TRUE(m_prompter.texts.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ExplanationButton, ::testing::Values(0, 1, 2));
 
 struct InsertCase {
     const char* name;
