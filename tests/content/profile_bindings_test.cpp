@@ -170,13 +170,14 @@ TEST_P(WebAddressKey, ReplacesOnlyItsOwnAddress) {
         EXPECT_EQ(read.*each, expected.*each) << (expected.*each).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, WebAddressKey,
-                         ::testing::Values(std::pair{u"store", &content::WebAddresses::store},
-                                           std::pair{u"login", &content::WebAddresses::login},
-                                           std::pair{u"mystatus", &content::WebAddresses::mystatus},
-                                           std::pair{u"japanpost",
-                                                     &content::WebAddresses::japanpost},
-                                           std::pair{u"yamato", &content::WebAddresses::yamato},
-                                           std::pair{u"manual", &content::WebAddresses::manual}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, WebAddressKey,
+    ::testing::Values(std::pair{u"store", &content::WebAddresses::store},
+                      std::pair{u"login", &content::WebAddresses::login},
+                      std::pair{u"mystatus", &content::WebAddresses::mystatus},
+                      std::pair{u"japanpost", &content::WebAddresses::japanpost},
+                      std::pair{u"yamato", &content::WebAddresses::yamato},
+                      std::pair{u"manual", &content::WebAddresses::manual}),
+    [](const auto& info) { return QString::fromUtf16(info.param.first).toStdString(); });
 
 } // namespace
