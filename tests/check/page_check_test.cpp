@@ -43,18 +43,20 @@ TEST_P(PageCheck, FindsExactlyWhatThePieceHolds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Elements, PageCheck,
-    ::testing::Values(Case{u"<script>alert(1)</script>"_s, FindingKind::ForbiddenElement},
-                      Case{u"<scripture>古文書</scripture>"_s, {}},
-                      Case{u"<meta http-equiv=\"Refresh\" content=\"0;URL=https://example.jp/\">"_s,
-                           FindingKind::ForbiddenElement},
-                      Case{u"<meta http-equiv=\"Content-Type\" content=\"text/html\">"_s, {}},
-                      Case{u"<img src=\"https://example.jp/a.jpg\" OnError=\"alert(1)\">"_s,
-                           FindingKind::EventAttribute},
-                      Case{u"<p>onclick=で動かす記事</p><img src=a.jpg alt=onsen>"_s, {}},
-                      // A tab inside the scheme still runs the script in a browser.
-                      Case{u"<a href=\" jav&#x09;ascript:alert(1)\">見る</a>"_s,
-                           FindingKind::ScriptAddress},
-                      Case{u"<img src=a.jpg alt=\"javascript:入門\">"_s, {}}));
+    ::testing::Values(
+        Case{u"<script>alert(1)</script>"_s, FindingKind::ForbiddenElement},
+        Case{u"<scripture>古文書</scripture>"_s, {}},
+        Case{u"<meta http-equiv=\"Refresh\" content=\"0;URL=https://example.jp/\">"_s,
+             FindingKind::ForbiddenElement},
+        Case{u"<meta http-equiv=\"Content-Type\" content=\"text/html\">"_s, {}},
+        Case{u"<img src=\"https://example.jp/a.jpg\" OnError=\"alert(1)\">"_s,
+             FindingKind::EventAttribute},
+        Case{u"<p>onclick=で動かす記事</p><img src=a.jpg alt=onsen>"_s, {}},
+        // A tab inside the scheme still runs the script in a browser.
+        Case{u"<a href=\" jav&#x09;ascript:alert(1)\">見る</a>"_s, FindingKind::ScriptAddress},
+        Case{u"<img src=a.jpg alt=\"javascript:入門\">"_s, {}},
+        Case{u"<a href=\"VBScript:MsgBox(1)\">見る</a>"_s, FindingKind::ScriptAddress},
+        Case{u"<a href=\"vbscript.html\">見る</a>"_s, {}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Addresses, PageCheck,
@@ -85,6 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"<p>(0120)123-456</p>"_s, FindingKind::PhoneNumber},
         Case{u"<p>+81 90 1234 5678</p>"_s, FindingKind::PhoneNumber},
         Case{u"<p>09012345678</p>"_s, FindingKind::PhoneNumber},
+        // Eleven digits without a separator are a number only from 070 up.
+        Case{u"<p>07012345678</p>"_s, FindingKind::PhoneNumber}, Case{u"<p>06012345678</p>"_s, {}},
         Case{u"<p>お電話は<br>\r\n\r\n03(1234)5678</p>"_s, FindingKind::PhoneNumber, 5},
         // A reference to a line feed is no line of the page: counted as one, it once put
         // the finding past the page's last line.
@@ -103,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"<font color=red>SALE"_s, FindingKind::UnclosedTag},
                       // The end of a cell ends the font too, so nothing after it is taken in.
                       Case{u"<table><tr><td><font color=red>SALE</td></tr></table>"_s, {}},
+                      Case{u"<table><tr><th><font color=red>SALE</th></tr></table>"_s, {}},
+                      Case{u"<table><caption><font size=5>在庫</caption></table>"_s, {}},
                       // Lines end at LF, CR LF or a lone CR.
                       Case{u"a\nb\r<embed src=a.swf>"_s, FindingKind::ForbiddenElement, 5}));
 

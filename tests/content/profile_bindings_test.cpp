@@ -3,6 +3,7 @@
 #include "content/listing_form_restore.h"
 #include "content/listing_form_save.h"
 #include "content/profile_bindings.h"
+#include "content/web_addresses.h"
 #include "platform/text_file.h"
 #include "scripted_prompter.h"
 #include "temp_app_folder.h"
@@ -149,5 +150,34 @@ TEST_F(ProfileBindings, FirstRunFilesHoldExactlyTheTableDefaults) {
         EXPECT_EQ(lines.size() - lines.filter(u"="_s).size(), lines.filter(u"["_s).size());
     }
 }
+
+// Each [web] key replaces its own address and no other; an empty value keeps the default.
+using Address = QString content::WebAddresses::*;
+class WebAddressKey : public ::testing::TestWithParam<std::pair<const char16_t*, Address>> {};
+
+TEST_P(WebAddressKey, ReplacesOnlyItsOwnAddress) {
+    const auto [key, field] = GetParam();
+    TempAppFolder app;
+    app.writeLines(u"ini/setting.ini"_s,
+                   {u"[web]"_s, QString::fromUtf16(key) + u"=http://127.0.0.1:8/"_s, u"home="_s});
+    content::WebAddresses expected;
+    expected.*field = u"http://127.0.0.1:8/"_s;
+    const content::WebAddresses read = content::readWebAddresses(core::Workspace{app.path()});
+    for (Address each : {&content::WebAddresses::home, &content::WebAddresses::store,
+                         &content::WebAddresses::login, &content::WebAddresses::mystatus,
+                         &content::WebAddresses::japanpost, &content::WebAddresses::yamato,
+                         &content::WebAddresses::manual})
+        EXPECT_EQ(read.*each, expected.*each) << (expected.*each).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, WebAddressKey,
+    ::testing::Values(std::pair{u"store", &content::WebAddresses::store},
+                      std::pair{u"login", &content::WebAddresses::login},
+                      std::pair{u"mystatus", &content::WebAddresses::mystatus},
+                      std::pair{u"japanpost", &content::WebAddresses::japanpost},
+                      std::pair{u"yamato", &content::WebAddresses::yamato},
+                      std::pair{u"manual", &content::WebAddresses::manual}),
+    [](const auto& info) { return QString::fromUtf16(info.param.first).toStdString(); });
 
 } // namespace

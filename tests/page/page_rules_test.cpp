@@ -99,6 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
                      in.record.Text発送注意事項 = u"a\r\nb"_s;
                  },
                  u"[%str3][%str5]"_s, u"[][<br>a<br>b]"_s},
+        LineCase{"ExplanationShownButEmptyGivesNothing",
+                 [](In& in) { in.record.Text発送注意事項 = u"a"_s, in.record.Check発送説明 = 1; },
+                 u"[%str3][%str5]"_s, u"[][]"_s},
+        LineCase{"EmptyNotesEmptyTheWholeLine", [](In&) {}, u"<td>注意事項</td><td>%str6</td>"_s,
+                 QString()},
         LineCase{"HiddenNotesEmptyTheWholeLine",
                  [](In& in) { in.record.Text注意事項 = u"n"_s, in.record.Check注意事項 = 1; },
                  u"<td>注意事項</td><td>%str6</td>"_s, QString()}));
@@ -149,6 +154,29 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  u"</%pos>"_s, u"<br>"_s + kFooterAndClose}));
 
+// Schemes 0 to 8 come from the presets; 9 is the seller's own pair of colours.
+INSTANTIATE_TEST_SUITE_P(
+    ColourSchemes, PageRules,
+    ::testing::Values(LineCase{"SellersOwnScheme",
+                               [](In& in) {
+                                   in.style.colourPreset = 9;
+                                   in.mainColours = page::mainPresetColours(0x123456);
+                                   in.subColours = page::subPresetColours(0x654321);
+                               },
+                               u"%maincolor %subcolor"_s, u"#563412 #214365"_s},
+                      LineCase{"LastPresetBesideTheSellersOwn",
+                               [](In& in) {
+                                   in.style.colourPreset = 8;
+                                   in.mainColours = page::mainPresetColours(0x123456);
+                                   in.subColours = page::subPresetColours(0x654321);
+                               },
+                               u"%maincolor %subcolor"_s, u"#CCCC99 #EDEDCA"_s},
+                      LineCase{"FirstPreset", [](In& in) { in.style.colourPreset = 0; },
+                               u"%subcolor %maincolor"_s, u"#FFFFFF #FFFFFF"_s},
+                      LineCase{"NoSchemeChosenIsTheDefault",
+                               [](In& in) { in.style.colourPreset = 10; },
+                               u"%maincolor %subcolor"_s, u"#FFCC33 #FFFFC0"_s}));
+
 TEST(ColorToHtml, GivesTheDigitPairsFromTheRight) {
     // Past 0xFFFFFF the six leftmost digits are taken, so the top byte shifts into the result.
     const std::pair<qint32, QString> cases[] = {{0, u"#000000"_s},
@@ -186,12 +214,11 @@ TEST(TemplatePieces, SplitLikeThePieceReaderWhereverABlockEnds) {
     // Blocks of one to three bytes end inside every piece, quote and double-byte character;
     // ソ and 表 end in 0x5C, the byte of a backslash.
     const QByteArray texts[] = {
-        "  <p>a</p>,\t<i>b</i>\r\n\r\nlast",
-        "\"x,\r\ny\" tail,z\r\n\"open",
-        "a,",
-        "",
+        "  <p>a</p>,\t<i>b</i>\r\n\r\nlast", "\"x,\r\ny\" tail,z\r\n\"open", "a,", "",
         "\x83,\xFF\xFF\r\nx\x81",
-        platform::toCp932(u"ソ表,能\r\n表\"ソ\""_s, platform::Unmappable::Refuse)};
+        platform::toCp932(u"ソ表,能\r\n表\"ソ\""_s, platform::Unmappable::Refuse),
+        // Lead bytes at both ends of both ranges: 0x81, 0x9F, 0xE0, 0xEA, 0xFA, 0xFC.
+        "\x81\x40\x9F\x40\xE0\x40\xEA\xA4,\xFA\x40\xFC\x4B\r\n\xFC\x4B"};
     TempAppFolder folder;
     for (const QByteArray& bytes : texts) {
         folder.writeBytes(u"t.tmpl"_s, bytes);
