@@ -175,6 +175,8 @@ TEST_P(Form1MenuKeys, OpenTheMenuAndChooseTheItem) {
 INSTANTIATE_TEST_SUITE_P(
     Letters, Form1MenuKeys,
     ::testing::Values(MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_C, u"mnuCOpen"_s},
+                      MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_S, u"mnuSaveSita"_s},
+                      MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_E, u"mnuSaveComp"_s},
                       MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_X, u"mnuEnd"_s},
                       MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_B, u"mnuBackup"_s},
                       MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_R, u"mnuRestore"_s},

@@ -1,5 +1,6 @@
 // The window as a whole: its fixed size, its record of the fields, and closing it.
 #include "form1_fixture.h"
+#include "ui/swatch_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -78,6 +79,65 @@ TEST_F(Form1Window, RecordReadsTheFieldsAsTheFilesKeepThem) {
     EXPECT_EQ(record.colourPreset, 9);
     EXPECT_EQ(record.L92, platform::kWhite);
     EXPECT_EQ(record.CommandT, platform::kBlack);
+}
+
+// Each choice of a record lands in its own control and reads back unchanged: no scheme, the
+// first and the seller's own; each booth option; each colour on its own swatch.
+struct Choices {
+    int scheme;
+    bool booth[3];
+};
+void PrintTo(const Choices& c, std::ostream* os) {
+    *os << "scheme " << c.scheme;
+}
+
+class Form1RecordChoices : public Form1Window, public ::testing::WithParamInterface<Choices> {};
+
+TEST_P(Form1RecordChoices, ComeBackFromTheirOwnControls) {
+    core::ListingRecord record = m_form->record();
+    record.colourPreset = GetParam().scheme;
+    record.OptionBooth1 = GetParam().booth[0];
+    record.OptionBooth2 = GetParam().booth[1];
+    record.OptionBooth3 = GetParam().booth[2];
+    const std::pair<platform::ColourValue core::ListingRecord::*, QString> swatches[] = {
+        {&core::ListingRecord::L92, u"L92"_s},
+        {&core::ListingRecord::L93, u"L93"_s},
+        {&core::ListingRecord::CommandT, u"CommandT"_s},
+        {&core::ListingRecord::CommandM, u"CommandM"_s},
+        {&core::ListingRecord::CommandSR, u"CommandSR"_s}};
+    platform::ColourValue colour = 0x000080;
+    for (const auto& [field, name] : swatches)
+        record.*field = colour += 0x010100;
+    m_form->applyRecord(record);
+    const core::ListingRecord back = m_form->record();
+    EXPECT_EQ(back.colourPreset, GetParam().scheme);
+    EXPECT_EQ(back.OptionBooth1, GetParam().booth[0]);
+    EXPECT_EQ(back.OptionBooth2, GetParam().booth[1]);
+    EXPECT_EQ(back.OptionBooth3, GetParam().booth[2]);
+    for (const auto& [field, name] : swatches) {
+        EXPECT_EQ(back.*field, record.*field) << name.toStdString();
+        EXPECT_EQ(child<ui::SwatchLabel>(name)->colour(), record.*field) << name.toStdString();
+    }
+    // A scheme swatch's caption stays readable on a dark colour.
+    EXPECT_EQ(child<ui::SwatchLabel>(u"L92"_s)->palette().color(QPalette::WindowText),
+              QColor(Qt::black));
+}
+
+INSTANTIATE_TEST_SUITE_P(Record, Form1RecordChoices,
+                         ::testing::Values(Choices{-1, {false, false, false}},
+                                           Choices{0, {true, false, false}},
+                                           Choices{5, {false, true, false}},
+                                           Choices{9, {false, false, true}}));
+
+// A ticked or clear box read from a file takes the seller's clicks as two states only.
+TEST_F(Form1Window, ABoxFromARecordClicksBetweenTickedAndClear) {
+    core::ListingRecord record = m_form->record();
+    record.CheckBoxその他 = 0;
+    m_form->applyRecord(record);
+    child<QCheckBox>(u"CheckBoxその他"_s)->click();
+    EXPECT_EQ(m_form->record().CheckBoxその他, 1);
+    child<QCheckBox>(u"CheckBoxその他"_s)->click();
+    EXPECT_EQ(m_form->record().CheckBoxその他, 0);
 }
 
 TEST_F(Form1Window, SchemeOptionsAreExclusive) {

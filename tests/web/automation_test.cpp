@@ -127,7 +127,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Origin{u"https://LOGIN.test:443/other"_s, true},
                       Origin{u"https://login.test:8443/config/login"_s, false},
                       Origin{u"http://login.test/config/login"_s, false},
+                      // The https port over plain http is still another origin.
+                      Origin{u"http://login.test:443/config/login"_s, false},
                       Origin{u"https://login.test.example/config/login"_s, false}));
+
+// Without both the ID and the password no browser opens: the seller is sent to register them.
+TEST_F(Automation, TheLoginNeedsBothTheIdAndThePassword) {
+    logIn(QString(), u"secret"_s);
+    logIn(u"seller_1"_s, QString());
+    EXPECT_TRUE(m_browsers.browsers.empty());
+    EXPECT_EQ(
+        m_prompter.texts,
+        QStringList(2, u"基本情報＆注意事項の画面でYahoo!ID,パスワードの登録をしてください。"_s));
+}
 
 // The store's page chooses the address: a local file or a script must not be opened in the
 // browser the seller is signed in with.
