@@ -114,9 +114,10 @@ bool RecordReader::atEnd() const {
 void RecordReader::skipEmptyLines() {
     if (m_pieceAfterFinalComma)
         return;
+    // Read through constData(): the non-const [] would copy an index shared with the caller.
+    const char* bytes = m_bytes.constData();
     while (m_position < m_bytes.size() &&
-           (isBlank(m_bytes[m_position]) || m_bytes[m_position] == '\r' ||
-            m_bytes[m_position] == '\n'))
+           (isBlank(bytes[m_position]) || bytes[m_position] == '\r' || bytes[m_position] == '\n'))
         ++m_position;
 }
 
