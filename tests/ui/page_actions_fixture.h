@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../app/modal.h"
+#include "modal.h"
 #include "accessible_names.h"
 #include "fake_browser.h"
 #include "form1_fixture.h"
