@@ -5,8 +5,8 @@
 #include "screenshot_tool.h"
 #include "storage/listing_index.h"
 #include "ui/desktop/app_style.h"
-#include "ui/dialogs/clean_file_dialog.h"
 #include "ui/desktop/system_clipboard.h"
+#include "ui/dialogs/clean_file_dialog.h"
 
 #include <QApplication>
 #include <QDir>

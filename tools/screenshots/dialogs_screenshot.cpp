@@ -3,8 +3,8 @@
 //   dialogs_screenshot <output folder>
 #include "screenshot_tool.h"
 #include "ui/desktop/app_style.h"
-#include "ui/dialogs/open_cmp_dialog.h"
 #include "ui/desktop/system_clipboard.h"
+#include "ui/dialogs/open_cmp_dialog.h"
 #include "ui/dialogs/syupin_dialog.h"
 #include "ui/dialogs/version_dialog.h"
 

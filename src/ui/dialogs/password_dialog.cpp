@@ -1,8 +1,8 @@
 #include "ui/dialogs/password_dialog.h"
 
 #include "aids/password_file.h"
-#include "ui/widgets/display_label.h"
 #include "profile/profiles.h"
+#include "ui/widgets/display_label.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -4,12 +4,12 @@
 #include "content/listing_form_controller.h"
 #include "core/listing_record.h"
 #include "core/workspace.h"
-#include "ui/form1/form1_widgets.h"
-#include "ui/dialogs/notepad_window.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/prompter.h"
 #include "ui/desktop/system_clipboard.h"
+#include "ui/dialogs/notepad_window.h"
+#include "ui/form1/form1_widgets.h"
 #include "web/browser_factory.h"
 
 #include <QMainWindow>

@@ -2,12 +2,12 @@
 // search, the login to the seller's status page, the carriers' pages and the manual.
 #include "aids/password_file.h"
 #include "content/web_addresses.h"
-#include "ui/widgets/focus_events.h"
-#include "ui/form1/form1.h"
-#include "ui/form1/actions/form1_actions.h"
-#include "ui/dialogs/password_dialog.h"
 #include "platform/error.h"
 #include "profile/profiles.h"
+#include "ui/dialogs/password_dialog.h"
+#include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
+#include "ui/widgets/focus_events.h"
 #include "web/automation.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 #include "aids/phrase_editing.h"
 #include "backup/backup.h"
 #include "ui/dialogs/backup_progress.h"
-#include "ui/form1/form1.h"
 #include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
 
 #include <QAction>
 #include <QDir>

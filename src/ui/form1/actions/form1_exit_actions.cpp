@@ -1,7 +1,7 @@
 // The ways out: the end button and the end entry of the file menu close the window; the
 // close itself (Form1::closeEvent) saves the standing choices.
-#include "ui/form1/form1.h"
 #include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // "ファイルの一覧": the file manager over the finished and listed listings.
-#include "ui/dialogs/clean_file_dialog.h"
-#include "ui/form1/form1.h"
-#include "ui/form1/actions/form1_actions.h"
 #include "storage/file_manager.h"
+#include "ui/dialogs/clean_file_dialog.h"
+#include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
 
 #include <QAction>
 

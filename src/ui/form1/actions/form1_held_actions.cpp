@@ -1,8 +1,8 @@
 // The held values follow the seller's changes: list positions, the colour scheme, the
 // booth option and the colours picked for the swatches, so an activation after any dialog
 // puts back what the seller last saw.
-#include "ui/form1/form1.h"
 #include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
 #include "ui/form1/form1_record_binding.h"
 #include "ui/widgets/swatch_label.h"
 

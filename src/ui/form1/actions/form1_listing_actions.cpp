@@ -1,12 +1,12 @@
 // The kept listings: the draft, reopening a finished listing, and the about box.
 #include "content/web_addresses.h"
-#include "ui/form1/form1.h"
-#include "ui/form1/actions/form1_actions.h"
-#include "ui/dialogs/open_cmp_dialog.h"
 #include "page/title_rules.h"
 #include "platform/error.h"
 #include "storage/listing_actions.h"
+#include "ui/dialogs/open_cmp_dialog.h"
 #include "ui/dialogs/version_dialog.h"
+#include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
 #include "web/browser.h"
 
 #include <QAction>

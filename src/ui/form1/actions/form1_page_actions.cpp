@@ -3,14 +3,14 @@
 #include "check/page_check_task.h"
 #include "content/number_text.h"
 #include "content/web_addresses.h"
-#include "ui/form1/form1.h"
-#include "ui/form1/actions/form1_actions.h"
 #include "page/assemble_page.h"
 #include "page/title_rules.h"
 #include "platform/error.h"
 #include "storage/listing_actions.h"
 #include "storage/listing_files.h"
 #include "ui/dialogs/syupin_dialog.h"
+#include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
 #include "web/browser.h"
 
 #include <QAction>

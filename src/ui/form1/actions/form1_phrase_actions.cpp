@@ -2,12 +2,12 @@
 // the editor settings, and the aids of the title and description fields.
 #include "aids/field_aids.h"
 #include "aids/phrase_editing.h"
-#include "ui/dialogs/eitor_dialog.h"
-#include "ui/widgets/focus_events.h"
-#include "ui/form1/form1.h"
-#include "ui/form1/actions/form1_actions.h"
 #include "platform/error.h"
 #include "ui/desktop/qt_dialogs.h"
+#include "ui/dialogs/eitor_dialog.h"
+#include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
+#include "ui/widgets/focus_events.h"
 
 #include <QAction>
 #include <QLabel>

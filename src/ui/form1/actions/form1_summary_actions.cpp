@@ -1,8 +1,8 @@
 // The seller's clicks, list choices and field exits that recompose the payment summary
 // (Label支払い方法) and the shipping summary (Label送料1, Label送料2).
-#include "ui/widgets/focus_events.h"
-#include "ui/form1/form1.h"
 #include "ui/form1/actions/form1_actions.h"
+#include "ui/form1/form1.h"
+#include "ui/widgets/focus_events.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // Page 3 "基本情報＆注意事項": the auction ID, the booth, the region and the notes.
-#include "ui/widgets/booth_pictures.h"
 #include "ui/form1/control_factory.h"
 #include "ui/form1/form1_widgets.h"
 #include "ui/form1/pages/frame_layouts.h"
+#include "ui/widgets/booth_pictures.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // Page 4 "書式設定": fonts, template and display, and the colour schemes.
-#include "ui/form1/control_factory.h"
 #include "core/colour_presets.h"
+#include "ui/form1/control_factory.h"
 #include "ui/form1/form1_widgets.h"
 #include "ui/form1/pages/frame_layouts.h"
 #include "ui/widgets/swatch_label.h"
