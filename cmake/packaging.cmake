@@ -40,12 +40,12 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGE_CONTACT "TomoeA developers <tomoe@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "auction listing page maker for Japanese sellers")
+# The summary above is the first line; CPack indents these.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "auction listing page maker for Japanese sellers
- A Japanese desktop tool for people who sell on an online auction service: the
- seller fills in an item, the program composes the payment and shipping
- paragraphs, writes the item's HTML description from a template, and keeps
- drafts, finished and listed items, with backup and restore.")
+    "A Japanese desktop tool for people who sell on an online auction service: the
+seller fills in an item, the program composes the payment and shipping
+paragraphs, writes the item's HTML description from a template, and keeps
+drafts, finished and listed items, with backup and restore.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # tomoea_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
