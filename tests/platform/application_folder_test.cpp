@@ -53,30 +53,27 @@ void PrintTo(const FolderCase& c, std::ostream* os) {
 
 class ApplicationFolderChoice : public ::testing::TestWithParam<FolderCase> {};
 
+// Mode bits for QFile: everyone may enter and read, and write too when `writable`.
+QFile::Permissions openTo(bool writable) {
+    const QFile::Permissions readable =
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    return writable ? readable | QFile::WriteOwner | QFile::WriteOther : readable;
+}
+
 TEST_P(ApplicationFolderChoice, FollowsTheExecutableFolder) {
     QTemporaryDir scratch;
-    ASSERT_TRUE(QFile::setPermissions(scratch.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                          QFile::ExeOwner | QFile::ReadOther |
-                                                          QFile::ExeOther));
-    const QString bin = scratch.path() + u"/prefix/bin"_s;
+    const QString prefix = scratch.path() + u"/prefix"_s, bin = prefix + u"/bin"_s;
     ASSERT_TRUE(QDir().mkpath(bin));
-    ASSERT_TRUE(QFile::setPermissions(scratch.path() + u"/prefix"_s,
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                          QFile::ReadOther | QFile::ExeOther));
     if (GetParam().installedLayout) {
-        ASSERT_TRUE(QDir().mkpath(scratch.path() + u"/prefix/lib/tomoea/plugins"_s));
+        ASSERT_TRUE(QDir().mkpath(prefix + u"/lib/tomoea/plugins"_s));
     }
-    // Writable by everyone, unless the case wants it read-only for everyone.
-    ASSERT_TRUE(QFile::setPermissions(
-        bin, GetParam().readOnly
-                 ? QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
-                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                       QFile::WriteOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(scratch.path(), openTo(true)));
+    ASSERT_TRUE(QFile::setPermissions(prefix, openTo(true)));
+    ASSERT_TRUE(QFile::setPermissions(bin, openTo(!GetParam().readOnly)));
     const QString user = scratch.path() + u"/home/.local/share/TomoeA"_s;
 
-    const QString chosen = chosenByOrdinaryUser(bin, user);
-    EXPECT_EQ(chosen, GetParam().keepsDataBesideExecutable ? bin : user);
-    QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(chosenByOrdinaryUser(bin, user), GetParam().keepsDataBesideExecutable ? bin : user);
+    QFile::setPermissions(bin, openTo(true)); // so the scratch folder can be removed
 }
 
 INSTANTIATE_TEST_SUITE_P(
