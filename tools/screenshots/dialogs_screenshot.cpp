@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     ui::OpenCMPDialog open({QStringLiteral("置き時計 昭和レトロ"), QStringLiteral("腕時計"),
                             QStringLiteral("腕時計")});
     save(open, folder, QStringLiteral("open_cmp_dialog"));
-    ui::VersionDialog about;
+    ui::VersionDialog about(QStringLiteral("/home/seller/.local/share/TomoeA"));
     save(about, folder, QStringLiteral("version_dialog"));
     // A plain label where the program shows the page in the web engine.
     auto* page = new QLabel(QStringLiteral("（ページの表示）"));

@@ -84,7 +84,7 @@ void openHomePage(const Form1Context& c) {
 }
 
 void showVersion(const Form1Context& c) {
-    VersionDialog dialog(&c.window);
+    VersionDialog dialog(c.services.applicationFolder, &c.window);
     QObject::connect(&dialog, &VersionDialog::homePageRequested, &dialog, [c] { openHomePage(c); });
     dialog.exec();
 }
