@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -12,7 +13,11 @@ constexpr int kGap = 12; // between the end of a title and the date
 
 QFont dateFont(const QFont& lineFont) {
     QFont font = lineFont;
-    font.setPointSizeF(lineFont.pointSizeF() * 0.85);
+    // A style sheet may give the size in pixels, and then the point size reads -1.
+    if (lineFont.pointSizeF() > 0)
+        font.setPointSizeF(lineFont.pointSizeF() * 0.85);
+    else
+        font.setPixelSize(std::max(1, int(lineFont.pixelSize() * 0.85)));
     return font;
 }
 
