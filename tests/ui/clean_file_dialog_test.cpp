@@ -3,6 +3,7 @@
 #include "form1_fixture.h"
 #include "storage/listing_index.h"
 #include "ui/clean_file_dialog.h"
+#include "ui/open_cmp_dialog.h"
 #include "ui/system_clipboard.h"
 #include "ui/title_list_model.h"
 #include "ui/title_list_view.h"
@@ -252,6 +253,22 @@ TEST_F(CleanFileDialogTest, CtrlFFocusesTheSearchBoxAndEscapeEmptiesItBeforeClos
     EXPECT_EQ(lines(0).size(), 3);
     QTest::keyClick(searchBox(), Qt::Key_Escape);
     EXPECT_FALSE(m_dialog->isVisible());
+}
+
+// "完成ファイルを開く" narrows the same way, and a line picked among the shown ones is the one
+// the dialog opens.
+TEST(OpenCMPDialogSearch, APickAmongTheNarrowedLinesIsTheTitleOpened) {
+    const QDateTime at(QDate(2024, 1, 5), QTime(9, 30));
+    ui::OpenCMPDialog dialog(
+        {{u"置き時計 レトロ"_s, at}, {u"うでどけい"_s, at}, {u"ウデドケイ 新品"_s, at}});
+    dialog.show();
+    dialog.findChild<QLineEdit*>(u"TitleSearchBox"_s)->setText(u"ｳﾃﾞ"_s);
+    EXPECT_EQ(dialog.findChild<QLabel*>(u"NarrowingCount"_s)->text(), u"3 件中 2 件"_s);
+    auto* list = dialog.findChild<ui::TitleListView*>(u"List1"_s);
+    EXPECT_EQ(list->shownTitles(), QStringList({u"うでどけい"_s, u"ウデドケイ 新品"_s}));
+    list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::Select);
+    dialog.findChild<QPushButton*>(u"OKButton"_s)->click();
+    EXPECT_EQ(dialog.chosenTitle(), u"ウデドケイ 新品"_s);
 }
 
 TEST_F(CleanFileDialogTest, PreviewShowsTheFirstSelectedLinesPageOfTheModeOrReportsNoBrowser) {
