@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -79,9 +79,9 @@ TEST_F(ListingActions, ReopenOffersFinishedListingsOnlyAndPutsTheChoicesBack) {
     const core::ListingRecord before = m_form->record();
     openFinished([](ui::OpenCMPDialog* dialog) {
         QStringList lines;
-        auto* list = dialog->findChild<QListWidget*>(u"List1"_s);
-        for (int row = 0; row < list->count(); ++row)
-            lines << list->item(row)->text();
+        const QAbstractItemModel* list = dialog->findChild<QListView*>(u"List1"_s)->model();
+        for (int row = 0; row < list->rowCount(); ++row)
+            lines << list->index(row, 0).data().toString();
         EXPECT_EQ(lines, QStringList({u"一つ目"_s, u"二つ目"_s}));
         expectAccessibleNamesComplete(dialog);
         chooseTyped(dialog, u"三つ目"_s);
@@ -115,7 +115,7 @@ TEST_F(ListingActions, AMissingDescriptionKeepsTheNewTitleAndTheOldDescription) 
     m_prompter.texts.clear();
     openFinished([](ui::OpenCMPDialog* dialog) {
         // By keyboard: the list starts without a choice, Space picks the line, Return opens.
-        auto* list = dialog->findChild<QListWidget*>(u"List1"_s);
+        auto* list = dialog->findChild<QListView*>(u"List1"_s);
         auto* text1 = dialog->findChild<QLineEdit*>(u"Text1"_s);
         list->setFocus();
         EXPECT_EQ(text1->text(), QString());
