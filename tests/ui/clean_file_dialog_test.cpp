@@ -1,6 +1,7 @@
 #include "accessible_names.h"
 #include "fake_browser.h"
 #include "form1_fixture.h"
+#include "scratch_trash.h"
 #include "storage/listing_index.h"
 #include "ui/clean_file_dialog.h"
 #include "ui/system_clipboard.h"
@@ -67,6 +68,7 @@ protected:
         return texts;
     }
 
+    ScratchTrash m_trash; // a delete here never reaches the real trash
     storage::Storage m_storage;
     FakeBrowserFactory m_browsers;
     ui::SystemClipboard m_clipboard;
@@ -141,7 +143,8 @@ TEST_P(CleanFileDialogAction, ChangesOnlyTheSelectedLineOfTheShownList) {
     EXPECT_EQ(m_dialog->mode(), c.mode);
 }
 
-const QString kDelete = u"削除しますか？"_s;
+const QString kDelete =
+    u"削除しますか？\n削除したファイルはごみ箱に移るので、ごみ箱から元に戻せます。"_s;
 INSTANTIATE_TEST_SUITE_P(
     Cases, CleanFileDialogAction,
     ::testing::Values(ListingActionCase{"DeleteFinished",
