@@ -77,7 +77,7 @@ QStringList builtInTemplate4Lines() {
         u".t4{box-sizing:border-box;width:%width;max-width:100%;margin:0;text-align:left;"
         u"line-height:1.6;overflow-wrap:anywhere}"
         u".t4 *{box-sizing:border-box;max-width:100%}"
-        u".t4 img{height:auto}"
+        u".t4 img{height:auto;overflow:hidden}"
         u".t4 table{max-width:100%}"
         u".t4-title{background:%maincolor;padding:0.5em 0.75em;font-size:1.2em;margin:0 0 0.75em}"
         u".t4-box{border:0.15em solid %maincolor;margin:0 0 0.75em}"
