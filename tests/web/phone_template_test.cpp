@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QTest>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -111,6 +112,8 @@ TEST_P(PhoneTemplate, FitsAPhoneAndSetsTheBoxesSideBySideOnAPc) {
     const Layout onPhone = layoutIn(phone);
     EXPECT_LE(onPhone.scrollWidth, 375);
     EXPECT_FALSE(onPhone.sideBySide);
+    if (const QString folder = qEnvironmentVariable("TOMOEA_SCREENSHOT_DIR"); !folder.isEmpty())
+        window->grab().save(QDir(folder).filePath(u"temp4_phone_%1.png"_s.arg(GetParam())));
 
     // The PC view alone, at the width of the window.
     toggle->click();
