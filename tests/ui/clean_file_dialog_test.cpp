@@ -3,8 +3,8 @@
 #include "form1_fixture.h"
 #include "scratch_trash.h"
 #include "storage/listing_index.h"
-#include "ui/clean_file_dialog.h"
-#include "ui/system_clipboard.h"
+#include "ui/desktop/system_clipboard.h"
+#include "ui/dialogs/clean_file_dialog.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
