@@ -1,26 +1,11 @@
 #include "default_files.h"
 
-#include "page/built_in_templates.h"
-
 #include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace app {
-
-// The templates live with page assembly, which falls back on temp1 when a template is missing.
-QStringList defaultTemplate1Lines() {
-    return page::builtInTemplate1Lines();
-}
-
-QStringList defaultTemplate2Lines() {
-    return page::builtInTemplate2Lines();
-}
-
-QStringList defaultTemplate3Lines() {
-    return page::builtInTemplate3Lines();
-}
 
 QStringList defaultShippingRateLines() {
     // Each service's rows in the order the rate table reads them.

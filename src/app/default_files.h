@@ -6,9 +6,7 @@
 // The contents a fresh workspace starts with, line by line (line ends are added on writing).
 namespace app {
 
-QStringList defaultTemplate1Lines();
-QStringList defaultTemplate2Lines();
-QStringList defaultTemplate3Lines();
+// The templates are page::kBuiltInTemplates: page assembly falls back on temp1.
 
 QStringList defaultShippingRateLines();
 QStringList defaultRegionLines();

@@ -3,6 +3,7 @@
 #include "content/profile_bindings.h"
 #include "core/workspace.h"
 #include "default_files.h"
+#include "page/built_in_templates.h"
 #include "platform/text_file.h"
 
 #include <QFile>
@@ -55,9 +56,8 @@ void ensureTemplateFolder(const Workspace& workspace) {
     if (isPresent(folder))
         return;
     createFolder(folder);
-    writeDefault(workspace.path(Workspace::Template1File), defaultTemplate1Lines());
-    writeDefault(workspace.path(Workspace::Template2File), defaultTemplate2Lines());
-    writeDefault(workspace.path(Workspace::Template3File), defaultTemplate3Lines());
+    for (const page::BuiltInTemplate& builtIn : page::kBuiltInTemplates)
+        writeDefault(folder + u'/' + builtIn.fileName.toString(), builtIn.lines());
 }
 
 void prepare(const Workspace& workspace, const platform::Clock& clock) {

@@ -30,14 +30,13 @@ struct Workspace {
     static constexpr QStringView IndexDeleteBackup = u"data/tm1bak.dat";
     static constexpr QStringView DraftFile = u"data/下書き.dat";
     static constexpr QStringView DataAfterFolder = u"data/after";
+    // Where deleted listings go when the desktop trash cannot take them.
+    static constexpr QStringView DeletedFolder = u"data/deleted";
 
     static constexpr QStringView UserDataFolder = u"userdata";
     static constexpr QStringView UserDataAfterFolder = u"userdata/after";
 
     static constexpr QStringView TemplateFolder = u"template";
-    static constexpr QStringView Template1File = u"template/temp1.tmpl";
-    static constexpr QStringView Template2File = u"template/temp2.tmpl";
-    static constexpr QStringView Template3File = u"template/temp3.tmpl";
     static constexpr QStringView PreviewFile = u"template/preview.html";
 
     // The folder of the program file, without a trailing "/".

@@ -2,7 +2,9 @@
 
 #include "listing_files.h"
 #include "platform/error.h"
+#include "platform/trash.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,6 +43,24 @@ bool removeUnlessMissing(Files& files, const QString& path) {
         if (!isMissingFile(error))
             throw;
         return false;
+    }
+}
+
+// Where a deletion's files went; `fallbackFolder` is the workspace folder used when the
+// desktop trash cannot take them.
+struct Discard {
+    QString fallbackFolder;
+    bool usedFallback = false;
+};
+
+// Moves the file to the trash unless it is missing.
+void discardUnlessMissing(Files& files, const QString& path, Discard& discard) {
+    try {
+        if (files.moveToTrash(path, discard.fallbackFolder).inFallbackFolder)
+            discard.usedFallback = true;
+    } catch (const Error& error) {
+        if (!isMissingFile(error))
+            throw;
     }
 }
 
@@ -89,6 +109,7 @@ enum class Action { Move, Delete };
 
 const QString kMoveName = QStringLiteral("move");
 const QString kDeleteName = QStringLiteral("delete");
+const QString kDeletedFolderKey = QStringLiteral("deletedFolder");
 
 bool selects(const ListingIndex& entries, EntryKind kind, const QSet<QString>& selected) {
     return std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
@@ -98,11 +119,16 @@ bool selects(const ListingIndex& entries, EntryKind kind, const QSet<QString>& s
 
 // The operation is written down before its first change, so a start after a crash can run it
 // again: both operations only ever go forward from what the index and the folders show.
-void writeJournal(const Storage& storage, Action action, int mode, const QStringList& titles) {
-    const QJsonObject journal{
+// A deletion also names its fallback folder (relative to the application folder), so that
+// files of one deletion never end up in two of them.
+void writeJournal(const Storage& storage, Action action, int mode, const QStringList& titles,
+                  const QString& deletedFolder = {}) {
+    QJsonObject journal{
         {QStringLiteral("action"), action == Action::Move ? kMoveName : kDeleteName},
         {QStringLiteral("mode"), mode},
         {QStringLiteral("titles"), QJsonArray::fromStringList(titles)}};
+    if (!deletedFolder.isEmpty())
+        journal.insert(kDeletedFolderKey, deletedFolder);
     storage.files->write(storage.path(kFileManagerJournal),
                          QJsonDocument(journal).toJson(QJsonDocument::Compact));
 }
@@ -156,22 +182,31 @@ FileLists FillFileLists(const Storage& storage, platform::Prompter& prompter) {
     return lists;
 }
 
-bool DeleteListings(const Storage& storage, int mode, const QStringList& selectedTitles,
-                    platform::Prompter& prompter) {
+namespace {
+
+struct DeleteOutcome {
+    bool done = false;
+    QString fallbackFolder; // the full path, when files went there
+};
+
+// `deletedFolder`: the fallback folder relative to the application folder.
+DeleteOutcome deleteListings(const Storage& storage, int mode, const QStringList& selectedTitles,
+                             const QString& deletedFolder, platform::Prompter& prompter) {
     Files& files = *storage.files;
     const EntryKind target = kindOfMode(mode);
     const QSet<QString> selected = toSet(selectedTitles);
     const QString backup = storage.path(Workspace::IndexDeleteBackup);
+    Discard discard{storage.path(deletedFolder)};
     ListingIndex entries;
     try {
         entries = readIndex(storage);
         if (!selects(entries, target, selected))
-            return true;
-        writeJournal(storage, Action::Delete, mode, selectedTitles);
+            return {true, {}};
+        writeJournal(storage, Action::Delete, mode, selectedTitles, deletedFolder);
         files.copy(storage.path(Workspace::IndexFile), backup);
     } catch (const Error& error) {
         prompter.inform(error.report(kTag));
-        return false;
+        return {};
     }
 
     std::optional<Error> failure;
@@ -184,7 +219,7 @@ bool DeleteListings(const Storage& storage, int mode, const QStringList& selecte
         try {
             for (const QString& path :
                  filesOf(listingPaths(storage, target, entry.fileName, entry.title)))
-                removeUnlessMissing(files, path);
+                discardUnlessMissing(files, path, discard);
         } catch (const Error& error) {
             // Some of its files may be left: the entry stays with them.
             failure = error;
@@ -201,7 +236,34 @@ bool DeleteListings(const Storage& storage, int mode, const QStringList& selecte
             failure = error;
     }
     removeJournal(storage, failure);
-    return reportFailure(failure, prompter);
+    const bool done = reportFailure(failure, prompter);
+    return {done, discard.usedFallback ? discard.fallbackFolder : QString()};
+}
+
+QString newDeletedFolder(const platform::Clock& clock) {
+    return Workspace::DeletedFolder.toString() + u'/' + platform::fallbackFolderName(clock.now());
+}
+
+} // namespace
+
+QString fallbackFolderNote(const QString& folder) {
+    return QStringLiteral(
+               "ごみ箱が使えないため、削除したファイルは次のフォルダーに移しました。\n") +
+           QDir::toNativeSeparators(folder);
+}
+
+bool DeleteListings(const Storage& storage, int mode, const QStringList& selectedTitles,
+                    platform::Prompter& prompter) {
+    return DeleteListings(storage, mode, selectedTitles, platform::SystemClock(), prompter);
+}
+
+bool DeleteListings(const Storage& storage, int mode, const QStringList& selectedTitles,
+                    const platform::Clock& clock, platform::Prompter& prompter) {
+    const DeleteOutcome outcome =
+        deleteListings(storage, mode, selectedTitles, newDeletedFolder(clock), prompter);
+    if (!outcome.fallbackFolder.isEmpty())
+        prompter.inform(fallbackFolderNote(outcome.fallbackFolder));
+    return outcome.done;
 }
 
 bool MoveListings(const Storage& storage, int mode, const QStringList& selectedTitles,
@@ -294,11 +356,20 @@ std::optional<QString> FinishInterruptedFileManagerWork(const Storage& storage) 
         MoveListings(storage, mode, titles, collected);
         done = QStringLiteral("前回中断したファイルの移動を整えました。");
     } else if (action == kDeleteName) {
+        // The files already moved went to this folder, so the rest follow them there.
+        QString deletedFolder = journal.value(kDeletedFolderKey).toString();
+        if (!deletedFolder.startsWith(Workspace::DeletedFolder.toString() + u'/') ||
+            deletedFolder.contains(QStringLiteral("..")))
+            deletedFolder = newDeletedFolder(platform::SystemClock());
         // Cut short after its index was written, it selects nothing now and leaves the copy
         // of the old index to be taken away here.
-        if (DeleteListings(storage, mode, titles, collected))
+        const DeleteOutcome outcome =
+            deleteListings(storage, mode, titles, deletedFolder, collected);
+        if (outcome.done)
             QFile::remove(storage.path(Workspace::IndexDeleteBackup));
         done = QStringLiteral("前回中断したファイルの削除を整えました。");
+        if (!outcome.fallbackFolder.isEmpty())
+            done += u'\n' + fallbackFolderNote(outcome.fallbackFolder);
     }
     // The operations remove the journal themselves, but not one that names nothing to do.
     std::optional<Error> failure;

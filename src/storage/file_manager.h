@@ -2,6 +2,7 @@
 
 #include "files.h"
 #include "listing_index.h"
+#include "platform/clock.h"
 #include "platform/prompter.h"
 
 #include <QString>
@@ -33,13 +34,20 @@ bool FileManagerHasEntries(const Storage& storage, platform::Prompter& prompter)
 // The lists read from the index; after a " (ListSet " report, what was read until then.
 FileLists FillFileLists(const Storage& storage, platform::Prompter& prompter);
 
-// "削除" after "削除しますか？": copies the index to data/tm1bak.dat, deletes the three files
-// of every entry of the mode's kind whose title is selected (a missing file is passed over)
-// and drops those entries. After another failure the operation stops with a " (RDW "
-// report, and the index written keeps every entry whose files are not all gone. True when
-// everything was deleted.
+// "削除" after its question: copies the index to data/tm1bak.dat, moves the three files of
+// every entry of the mode's kind whose title is selected to the desktop trash (a missing file
+// is passed over) and drops those entries. Where the trash cannot take a file it goes to
+// data/deleted/<date-time of `clock`>/ instead, and the seller is told that folder. After
+// another failure the operation stops with a " (RDW " report, and the index written keeps
+// every entry whose files are not all gone. True when everything was deleted.
+bool DeleteListings(const Storage& storage, int mode, const QStringList& selectedTitles,
+                    const platform::Clock& clock, platform::Prompter& prompter);
+// The same at the time of the system clock.
 bool DeleteListings(const Storage& storage, int mode, const QStringList& selectedTitles,
                     platform::Prompter& prompter);
+
+// What the seller is told when deleted files went to `folder` (a full path).
+QString fallbackFolderNote(const QString& folder);
 
 // "出品済にする" (mode 0) or "完成に戻す" (mode 1) after its question: every entry of the
 // mode's kind whose title is selected changes to the other kind in place, and its three

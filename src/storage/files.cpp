@@ -51,6 +51,10 @@ void Files::remove(const QString& path) {
         throw platform::Error::fromErrno(errno, path);
 }
 
+platform::Trashed Files::moveToTrash(const QString& path, const QString& fallbackFolder) {
+    return platform::moveToTrash(path, fallbackFolder);
+}
+
 bool Files::exists(const QString& path) const {
     return platform::pathExists(path);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/workspace.h"
+#include "platform/trash.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -23,6 +24,8 @@ public:
     // Replaces a file of the target's name; a rename when both are on one file system.
     virtual void move(const QString& from, const QString& to);
     virtual void remove(const QString& path);
+    // The desktop trash, or `fallbackFolder` where there is none (platform::moveToTrash).
+    virtual platform::Trashed moveToTrash(const QString& path, const QString& fallbackFolder);
     virtual bool exists(const QString& path) const;
 };
 

@@ -1,6 +1,7 @@
 #include "app/prepare_workspace.h"
 #include "expected_defaults.h"
 #include "fixed_clock.h"
+#include "page/built_in_templates.h"
 #include "platform/cp932.h"
 #include "temp_app_folder.h"
 
@@ -28,6 +29,8 @@ std::map<QString, QByteArray> expectedTextFiles(const QString& indexLine) {
         {u"template/temp1.tmpl"_s, cp932Lines(expected::template1())},
         {u"template/temp2.tmpl"_s, cp932Lines(expected::template2())},
         {u"template/temp3.tmpl"_s, cp932Lines(expected::template3())},
+        // Its content is judged by the pages made from it (check and web engine tests).
+        {u"template/temp4.tmpl"_s, cp932Lines(page::builtInTemplate4Lines())},
         {u"text/配送.txt"_s, cp932Lines(expected::shippingRates())},
         {u"text/都道府県.txt"_s, cp932Lines(expected::regions())},
         {u"text/注意事項.txt"_s, cp932Lines({u"●ノークレーム・ノーリターンでお願いします。"_s})},
@@ -182,18 +185,18 @@ TEST_F(PrepareWorkspaceTest, SecondRunChangesNothing) {
 
 TEST_F(PrepareWorkspaceTest, EmptiedTemplateFolderIsNotRefilled) {
     expectPrepared();
-    for (const QString& name : {u"temp1.tmpl"_s, u"temp2.tmpl"_s, u"temp3.tmpl"_s})
+    for (const QString& name : {u"temp1.tmpl"_s, u"temp2.tmpl"_s, u"temp3.tmpl"_s, u"temp4.tmpl"_s})
         ASSERT_TRUE(QFile::remove(m_folder.path(u"template/"_s + name)));
     expectPrepared();
     EXPECT_TRUE(everythingIn(m_folder.path(u"template"_s)).isEmpty());
 }
 
-TEST_F(PrepareWorkspaceTest, MissingTemplateFolderComesBackWithTheThreeTemplates) {
+TEST_F(PrepareWorkspaceTest, MissingTemplateFolderComesBackWithTheFourTemplates) {
     expectPrepared();
     ASSERT_TRUE(QDir(m_folder.path(u"template"_s)).removeRecursively());
     expectPrepared();
     EXPECT_EQ(everythingIn(m_folder.path(u"template"_s)),
-              (QStringList{u"temp1.tmpl"_s, u"temp2.tmpl"_s, u"temp3.tmpl"_s}));
+              (QStringList{u"temp1.tmpl"_s, u"temp2.tmpl"_s, u"temp3.tmpl"_s, u"temp4.tmpl"_s}));
     EXPECT_EQ(m_folder.readBytes(u"template/temp2.tmpl"_s), cp932Lines(expected::template2()));
 }
 

@@ -76,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
     BuiltIn, FirstRunPage,
     ::testing::Values(Template{u"temp1.tmpl"_s, page::builtInTemplate1Lines, 3},
                       Template{u"temp2.tmpl"_s, page::builtInTemplate2Lines, 4},
-                      Template{u"temp3.tmpl"_s, page::builtInTemplate3Lines, 4}));
+                      Template{u"temp3.tmpl"_s, page::builtInTemplate3Lines, 4},
+                      Template{u"temp4.tmpl"_s, page::builtInTemplate4Lines, 5}));
 
 } // namespace

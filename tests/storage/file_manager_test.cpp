@@ -73,6 +73,48 @@ TEST_F(FileManager, DeleteInTheListedModeLeavesTheFinishedOneOfTheSameTitle) {
     EXPECT_TRUE(m_prompter.texts.isEmpty());
 }
 
+// The three files of each listing deleted can be taken back from the trash, which knows
+// where each came from.
+TEST_F(FileManager, DeleteMovesTheFilesToTheTrash) {
+    addListing(EntryKind::Finished, u"赤い 傘"_s, u"s1"_s);
+    addListing(EntryKind::Finished, u"b"_s, u"s2"_s);
+    addListing(EntryKind::Finished, u"c"_s, u"s3"_s);
+
+    EXPECT_TRUE(remove(0, {u"赤い 傘"_s, u"b"_s}));
+    EXPECT_EQ(summary(), (QStringList{u"0  "_s, u"2 c s3"_s}));
+    EXPECT_EQ(listingFiles(), namedFiles());
+    EXPECT_TRUE(m_prompter.texts.isEmpty());
+    const QStringList trashed = m_trash.files();
+    EXPECT_EQ(trashed, (QStringList{u"s1.dat"_s, u"s1.txt"_s, u"s2.dat"_s, u"s2.txt"_s,
+                                    u"赤い　傘.html"_s, u"ｂ.html"_s}));
+    QStringList originals;
+    for (const QString& name : trashed)
+        originals << QDir(m_app.path()).relativeFilePath(m_trash.originalPath(name));
+    originals.sort();
+    EXPECT_EQ(originals,
+              (QStringList{u"data/s1.dat"_s, u"data/s1.txt"_s, u"data/s2.dat"_s, u"data/s2.txt"_s,
+                           u"userdata/赤い　傘.html"_s, u"userdata/ｂ.html"_s}));
+}
+
+// Where the trash cannot take them, the files stay in the workspace, in one folder per
+// deletion, and the seller is told which.
+TEST_F(FileManager, DeleteWithoutATrashMovesTheFilesIntoTheWorkspace) {
+    m_trash.makeUnusable();
+    addListing(EntryKind::Listed, u"a"_s, u"s1"_s);
+    addListing(EntryKind::Listed, u"b"_s, u"s2"_s);
+    m_clock.time = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7));
+
+    EXPECT_TRUE(storage::DeleteListings(m_storage, 1, {u"a"_s, u"b"_s}, m_clock, m_prompter));
+    EXPECT_EQ(summary(), QStringList{u"0  "_s});
+    const QString folder = u"data/deleted/20260304-050607/"_s;
+    EXPECT_EQ(listingFiles(),
+              (QStringList{folder + u"s1.dat"_s, folder + u"s1.txt"_s, folder + u"s2.dat"_s,
+                           folder + u"s2.txt"_s, folder + u"ａ.html"_s, folder + u"ｂ.html"_s}));
+    EXPECT_EQ(m_prompter.texts,
+              QStringList{storage::fallbackFolderNote(m_app.path(folder.chopped(1)))});
+    EXPECT_TRUE(m_trash.files().isEmpty());
+}
+
 TEST_F(FileManager, MovesTheSelectedListingsInPlace) {
     addListing(EntryKind::Finished, u"a"_s, u"s1"_s);
     addListing(EntryKind::Finished, u"b"_s, u"s2"_s);

@@ -64,10 +64,11 @@ struct DyingFiles : storage::Files {
     void copy(const QString& f, const QString& t) override { step(); Files::copy(f, t); }
     void move(const QString& f, const QString& t) override { step(); Files::move(f, t); }
     void remove(const QString& p) override { step(); Files::remove(p); }
+    platform::Trashed moveToTrash(const QString& p, const QString& f) override { step(); return Files::moveToTrash(p, f); }
     // clang-format on
 };
 
-enum class Operation { Finish, Move, Delete, SaveDraft };
+enum class Operation { Finish, Move, Delete, DeleteWithoutTrash, SaveDraft };
 
 void run(Operation operation, const storage::Storage& storage, const platform::Clock& clock) {
     ScriptedPrompter prompter;
@@ -79,7 +80,8 @@ void run(Operation operation, const storage::Storage& storage, const platform::C
         storage::MoveListings(storage, 0, {u"a"_s, u"b"_s}, prompter);
         break;
     case Operation::Delete:
-        storage::DeleteListings(storage, 0, {u"a"_s, u"b"_s}, prompter);
+    case Operation::DeleteWithoutTrash: // the trash is made unusable beforehand
+        storage::DeleteListings(storage, 0, {u"a"_s, u"b"_s}, clock, prompter);
         break;
     case Operation::SaveDraft:
         storage::SaveDraft(storage, listingRecord(u"次の下書き"_s, u"次"_s), clock, prompter);
@@ -106,6 +108,8 @@ protected:
         addListing(EntryKind::Draft, u"下書き"_s, u"下書き.dat"_s, false);
         m_app.writeBytes(u"data/下書き.dat"_s, "draft");
         m_clock.time = m_clock.time.addDays(1);
+        if (GetParam().operation == Operation::DeleteWithoutTrash)
+            m_trash.makeUnusable();
     }
 
     // Runs the operation in a child that dies at the step; true when it died.
@@ -174,8 +178,9 @@ TEST_P(InterruptedWork, NextStartLeavesIndexAndFilesInStep) {
             EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
     }
     // Only an operation that leaves a journal is worth a word, and only when it was cut short.
-    const bool journaled =
-        GetParam().operation == Operation::Move || GetParam().operation == Operation::Delete;
+    const bool journaled = GetParam().operation == Operation::Move ||
+                           GetParam().operation == Operation::Delete ||
+                           GetParam().operation == Operation::DeleteWithoutTrash;
     if (!journaled || !died) {
         EXPECT_TRUE(notes.isEmpty()) << notes.join(u' ').toStdString();
     }
@@ -184,8 +189,8 @@ TEST_P(InterruptedWork, NextStartLeavesIndexAndFilesInStep) {
 
 std::vector<Stop> allStops() {
     std::vector<Stop> stops;
-    for (Operation op :
-         {Operation::Finish, Operation::Move, Operation::Delete, Operation::SaveDraft})
+    for (Operation op : {Operation::Finish, Operation::Move, Operation::Delete,
+                         Operation::DeleteWithoutTrash, Operation::SaveDraft})
         for (int step = 1; step <= kSteps; ++step)
             for (bool halfway : {false, true})
                 stops.push_back({op, step, halfway});
@@ -193,7 +198,8 @@ std::vector<Stop> allStops() {
 }
 
 std::string nameOf(const ::testing::TestParamInfo<Stop>& info) {
-    static const char* const operations[] = {"Finish", "Move", "Delete", "Draft"};
+    static const char* const operations[] = {"Finish", "Move", "Delete", "DeleteWithoutTrash",
+                                             "Draft"};
     return std::string(operations[int(info.param.operation)]) + "_" +
            std::to_string(info.param.step) + (info.param.halfway ? "_halfway" : "");
 }

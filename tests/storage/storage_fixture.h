@@ -3,6 +3,7 @@
 #include "core/listing_record.h"
 #include "fixed_clock.h"
 #include "platform/error.h"
+#include "scratch_trash.h"
 #include "scripted_prompter.h"
 #include "storage/files.h"
 #include "storage/listing_index.h"
@@ -16,7 +17,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 // The real file system, except that operation number `failAt` (counted from 1 over every
-// read, write, copy, move and remove) fails with "書き込みできません。" (70).
+// read, write, copy, move, remove and move to the trash) fails with "書き込みできません。" (70).
 struct FailingFiles : storage::Files {
     int failAt = 0;
     int count = 0;
@@ -32,6 +33,7 @@ struct FailingFiles : storage::Files {
     void copy(const QString& f, const QString& t) override { step(); Files::copy(f, t); }
     void move(const QString& f, const QString& t) override { step(); Files::move(f, t); }
     void remove(const QString& p) override { step(); Files::remove(p); }
+    platform::Trashed moveToTrash(const QString& p, const QString& f) override { step(); return Files::moveToTrash(p, f); }
     // clang-format on
 };
 
@@ -50,6 +52,7 @@ protected:
     // The files below data/ and userdata/ but the index files, sorted.
     QStringList listingFiles() const;
 
+    ScratchTrash m_trash;
     TempAppFolder m_app;
     FailingFiles m_files;
     storage::Storage m_storage;

@@ -1,6 +1,7 @@
 #include "accessible_names.h"
 #include "fake_browser.h"
 #include "form1_fixture.h"
+#include "scratch_trash.h"
 #include "storage/listing_index.h"
 #include "ui/desktop/system_clipboard.h"
 #include "ui/dialogs/clean_file_dialog.h"
@@ -76,6 +77,7 @@ protected:
                                 Qt::NoModifier);
     }
 
+    ScratchTrash m_trash; // a delete here never reaches the real trash
     storage::Storage m_storage;
     FakeBrowserFactory m_browsers;
     ui::SystemClipboard m_clipboard;
@@ -150,7 +152,8 @@ TEST_P(CleanFileDialogAction, ChangesOnlyTheSelectedLineOfTheShownList) {
     EXPECT_EQ(m_dialog->mode(), c.mode);
 }
 
-const QString kDelete = u"削除しますか？"_s;
+const QString kDelete =
+    u"削除しますか？\n削除したファイルはごみ箱に移るので、ごみ箱から元に戻せます。"_s;
 INSTANTIATE_TEST_SUITE_P(
     Cases, CleanFileDialogAction,
     ::testing::Values(ListingActionCase{"DeleteFinished",

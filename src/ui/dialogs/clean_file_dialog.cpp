@@ -103,7 +103,7 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
                QStringLiteral("Label2"), QStringLiteral("データを出品済みデータにする"), &m_Label2);
     m_DELButton =
         action(QStringLiteral("DELButton"), QStringLiteral("削除"), QStringLiteral("Label3"),
-               QStringLiteral("データを完全に削除します"), &m_Label3);
+               QStringLiteral("データをごみ箱に移します"), &m_Label3);
     m_CopyButton =
         action(QStringLiteral("CopyButton"), QStringLiteral("コピー"), QStringLiteral("Label4"),
                QStringLiteral("選択したタイトルをクリップボードへコピーします"), &m_Label4);
@@ -236,7 +236,10 @@ void CleanFileDialog::onMove() {
 }
 
 void CleanFileDialog::onDelete() {
-    if (!hasSelection() || !m_prompter.ask(QStringLiteral("削除しますか？")))
+    // The listings go to the trash, so the question can say they are not lost.
+    const QString question = QStringLiteral(
+        "削除しますか？\n削除したファイルはごみ箱に移るので、ごみ箱から元に戻せます。");
+    if (!hasSelection() || !m_prompter.ask(question))
         return;
     storage::DeleteListings(m_storage, m_mode, selectedTitles(), m_prompter);
     FillFileLists();
