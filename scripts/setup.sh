@@ -14,6 +14,9 @@ packages=(
     # what a screen reader sees, for the accessibility-bus test: the bus, its Python client,
     # a session bus launcher and real mouse clicks on a display
     at-spi2-core python3-pyatspi dbus-x11 xdotool
+    # Japanese input: the Qt front end of fcitx5 (Qt's own covers ibus), and ibus with the
+    # mozc engine for the end-to-end input test
+    fcitx5-frontend-qt6 ibus ibus-mozc
 )
 # Only for scripts/fuzz.sh (`setup.sh --fuzz`): Clang with libFuzzer and the sanitizers'
 # run-time libraries. The ordinary build and tests do not need them.

@@ -1,5 +1,6 @@
 #include "clean_file_dialog.h"
 
+#include "busy_cursor.h"
 #include "platform/error.h"
 #include "storage/file_manager.h"
 
@@ -226,14 +227,16 @@ void CleanFileDialog::onMove() {
         return;
     // The lists are read again even after a failure: the index then says where each
     // listing's files ended up.
-    storage::MoveListings(m_storage, m_mode, selectedTitles(), m_prompter);
+    BusyCursor busy(m_prompter);
+    storage::MoveListings(m_storage, m_mode, selectedTitles(), busy.prompter());
     FillFileLists();
 }
 
 void CleanFileDialog::onDelete() {
     if (!hasSelection() || !m_prompter.ask(QStringLiteral("削除しますか？")))
         return;
-    storage::DeleteListings(m_storage, m_mode, selectedTitles(), m_prompter);
+    BusyCursor busy(m_prompter);
+    storage::DeleteListings(m_storage, m_mode, selectedTitles(), busy.prompter());
     FillFileLists();
 }
 

@@ -4,6 +4,7 @@
 #include "aids/phrase_editing.h"
 #include "backup/backup.h"
 #include "backup_progress.h"
+#include "busy_cursor.h"
 #include "form1.h"
 #include "form1_actions.h"
 
@@ -86,8 +87,12 @@ void restoreFromBackup(const Form1Context& c) {
         }
         if (!summary)
             return;
-        // A restore that cannot be done is said before the question, not after it.
-        backup::checkRestoreTarget(*archive, c.services.applicationFolder);
+        // A restore that cannot be done is said before the question, not after it. Adding up
+        // a large archive takes a moment.
+        {
+            BusyCursor busy(c.form.prompter());
+            backup::checkRestoreTarget(*archive, c.services.applicationFolder);
+        }
         if (!c.form.prompter().ask(backup::restoreQuestion(*summary)))
             return;
         backup::RestoreResult result;
