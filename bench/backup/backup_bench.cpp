@@ -77,7 +77,7 @@ void BM_Restore(benchmark::State& state) {
         untimedWaitForRemoval(state);
         restore(sample);
     }
-    untimedWaitForRemoval(state);
+    backup::waitForReplacedRemovals();
     state.counters["peak_growth_kB"] = double(peakGrowthKb([&] { restore(sample); }));
 }
 

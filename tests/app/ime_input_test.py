@@ -64,6 +64,7 @@ def main():
               lambda: japanese(text_of(description).strip()), 20.0)
         if text_of(title) != typed:
             failures.append("the title changed: %r" % text_of(title))
+        print("typed: %r, %r" % (text_of(title), text_of(description)))
     except AssertionError as failure:
         failures.append(str(failure))
         for name in ("タイトル", "商品説明"):

@@ -13,6 +13,20 @@ cp "$program" "$check" "$(dirname "$check")/atspi_values_test.py" "$scratch/prog
 cat >"$scratch/inner.sh" <<'INNER'
 set -u
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+# mozc starts in direct input unless told otherwise; a seller switches it on, the test
+# has it on from the start.
+mkdir -p "$HOME/.config/mozc"
+cat >"$HOME/.config/mozc/ibus_config.textproto" <<'CONFIG'
+engines {
+  name : "mozc-jp"
+  longname : "Mozc"
+  layout : "default"
+  layout_variant : ""
+  layout_option : ""
+  rank : 80
+}
+active_on_launch: True
+CONFIG
 ibus-daemon --replace --daemonize --panel=disable
 # The daemon answers once it is up; the engine is set globally for every window.
 for _ in $(seq 100); do ibus engine >/dev/null 2>&1 && break; sleep 0.1; done
