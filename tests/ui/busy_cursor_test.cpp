@@ -1,4 +1,4 @@
-#include "ui/busy_cursor.h"
+#include "ui/desktop/busy_cursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 #include "backup/replaced_removal.h"
 #include "form1_fixture.h"
 #include "scripted_dialogs.h"
-#include "ui/backup_progress.h"
+#include "ui/dialogs/backup_progress.h"
 
 #include <QAction>
 #include <QApplication>
