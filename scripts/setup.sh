@@ -17,6 +17,9 @@ packages=(
     # the Debian package: CPack's library dependencies (dpkg-shlibdeps and file), and the
     # checks of its menu entry and AppStream metadata
     dpkg-dev file appstream desktop-file-utils
+    # Japanese input: the Qt front end of fcitx5 (Qt's own covers ibus), and ibus with the
+    # mozc engine for the end-to-end input test
+    fcitx5-frontend-qt6 ibus ibus-mozc
 )
 # Only for scripts/fuzz.sh (`setup.sh --fuzz`): Clang with libFuzzer and the sanitizers'
 # run-time libraries. The ordinary build and tests do not need them.

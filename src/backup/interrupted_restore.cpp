@@ -1,4 +1,6 @@
 #include "backup.h"
+#include "platform/error.h"
+#include "replaced_removal.h"
 #include "restore_staging.h"
 #include "storage/interrupted_work.h"
 
@@ -57,13 +59,22 @@ bool rollBack(const QByteArray& workspace, const QByteArray& staging,
     return complete;
 }
 
+// Renamed aside, to be removed with the other leftovers; removed here when it cannot be.
+void setAsideForRemoval(const QString& applicationFolder, const QByteArray& staging) {
+    try {
+        setReplacedAside(applicationFolder, QFile::decodeName(staging));
+    } catch (const platform::Error&) {
+        removeStaging(staging);
+    }
+}
+
 QString repair(const QString& applicationFolder, const QByteArray& staging) {
     const QByteArray workspace = QFile::encodeName(applicationFolder);
     const std::optional<RestoreJournal> journal = readJournal(staging);
     const RestoreJournal steps = journal.value_or(RestoreJournal{});
     const QString left = QDir::toNativeSeparators(QFile::decodeName(staging));
     if (journal && swapComplete(workspace, staging, steps)) {
-        removeStaging(staging);
+        setAsideForRemoval(applicationFolder, staging);
         return QStringLiteral("前回中断した復元を最後まで済ませました。\n復元する前のデータは次の"
                               "ファイルにバックアップしてあります。\n%1")
             .arg(QDir::toNativeSeparators(steps.automaticBackup));
@@ -75,7 +86,7 @@ QString repair(const QString& applicationFolder, const QByteArray& staging) {
     // As after a cancel: the workspace is as it was, so its automatic backup goes too.
     if (!steps.automaticBackup.isEmpty())
         QFile::remove(steps.automaticBackup);
-    removeStaging(staging);
+    setAsideForRemoval(applicationFolder, staging);
     return QStringLiteral("前回中断した復元を元に戻しました。データは復元する前のままです。");
 }
 
@@ -89,6 +100,8 @@ QStringList RepairInterruptedRestore(const QString& applicationFolder) {
                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : stagings)
         notes << repair(app, QFile::encodeName(app + u'/' + name));
+    // What an earlier run had not finished removing goes without a word.
+    removeLeftoverReplaced(app);
     // An automatic backup cut short leaves its temporary file, and the restore that made the
     // folder for it leaves the folder.
     const QString automatic = app + u'/' + kAutomaticBackupFolder.toString();

@@ -232,8 +232,10 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
     const QString app = QDir::cleanPath(applicationFolder);
     checkRestoreTarget(archivePath, app, sizeLimit);
     Staging staging(app);
-    if (!unpack(archivePath, staging.unpacked(), progress))
+    if (!unpack(archivePath, staging.unpacked(), progress)) {
+        staging.discard();
         return {};
+    }
     staging.sync();
 
     const QString automatic = automaticBackupPath(app, clock.now());
@@ -251,8 +253,10 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
     const auto saving = [&](const Progress& p) {
         return proceed(progress, {Step::SavingCurrent, p.done, p.total});
     };
-    if (createBackup(app, automatic, clock, saving) == Outcome::Cancelled)
+    if (createBackup(app, automatic, clock, saving) == Outcome::Cancelled) {
+        staging.discard();
         return {};
+    }
 
     FolderSwap swap(app, staging);
     const auto rollBack = [&] {
@@ -286,6 +290,7 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
     }
     if (cancelled) {
         rollBack();
+        staging.discard();
         return {};
     }
     keepAutomatic = true;

@@ -2,9 +2,11 @@
 
 #include "platform/error.h"
 #include "platform/text_file.h"
+#include "replaced_removal.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -71,7 +73,7 @@ void Staging::writeJournal(const RestoreJournal& journal) const {
 
 void Staging::discard() {
     m_done = true;
-    removeStaging(m_path);
+    discardStaging(m_path);
 }
 
 std::optional<RestoreJournal> readJournal(const QByteArray& staging) {
@@ -89,6 +91,15 @@ std::optional<RestoreJournal> readJournal(const QByteArray& staging) {
             journal.folders << QString::fromUtf8(line.mid(7));
     }
     return journal;
+}
+
+void discardStaging(const QByteArray& staging) {
+    // The journal goes aside with the rest: a start never mistakes the folder for a restore.
+    try {
+        removeReplacedLater(setReplacedAside(QFileInfo(shown(staging)).path(), shown(staging)));
+    } catch (const Error&) {
+        removeStaging(staging);
+    }
 }
 
 bool removeStaging(const QByteArray& staging) {

@@ -37,7 +37,8 @@ public:
     void sync() const;
     // Written whole or not at all, and on the disk when this returns.
     void writeJournal(const RestoreJournal& journal) const;
-    // After the swap went through: see removeStaging().
+    // After the swap went through, or when the restore was cancelled: the folder is renamed
+    // aside at once and removed in the background (see removeReplacedLater()).
     void discard();
 
     static QByteArray unpackedIn(const QByteArray& staging) { return staging + "/new"; }
@@ -52,6 +53,10 @@ private:
 // Nothing when the staging folder has no journal (the swap never began) or an unreadable
 // one.
 std::optional<RestoreJournal> readJournal(const QByteArray& staging);
+
+// Renames a staging folder aside and removes it in the background; removes it here when it
+// cannot be renamed.
+void discardStaging(const QByteArray& staging);
 
 // Removes a staging folder with its journal last: a crash on the way leaves a journal
 // beside what is left, never set-aside folders without the journal that explains them.

@@ -1,5 +1,6 @@
 #include "app/start_up.h"
 #include "backup/backup.h"
+#include "backup/replaced_removal.h"
 #include "core/listing_record.h"
 #include "fixed_clock.h"
 #include "scripted_prompter.h"
@@ -104,6 +105,7 @@ TEST_F(StartUpTest, InterruptedWorkIsRepairedBeforeTheWindowOpens) {
     const storage::ListingIndex index = storage::readIndex(storage);
     ASSERT_EQ(index.size(), 2);
     EXPECT_EQ(index.last().kind, storage::EntryKind::Listed);
+    backup::waitForReplacedRemovals(); // the unpacked files go in the background
     EXPECT_EQ(QDir(folder.path()).entryList({u".tomoea-*"_s}, QDir::Dirs | QDir::Hidden),
               QStringList{});
 }

@@ -1,4 +1,5 @@
 #include "backup/backup.h"
+#include "backup/replaced_removal.h"
 #include "fixed_clock.h"
 #include "platform/error.h"
 #include "sample_workspace.h"
@@ -79,6 +80,7 @@ TEST_P(InterruptedRestore, LeavesTheWorkspaceAsItWas) {
     interrupt(GetParam(), [&](auto progress) {
         return backup::restoreBackup(out.path(u"a.zip"_s), app.path(), clock, progress).outcome;
     });
+    backup::waitForReplacedRemovals(); // the unpacked files go in the background
     EXPECT_EQ(workspaceTree(app.path()), before);
     EXPECT_EQ(entriesOf(app.path()), entriesBefore); // no unpacked files, no automatic backup
 }

@@ -1,4 +1,5 @@
 #include "backup/backup.h"
+#include "backup/replaced_removal.h"
 #include "fixed_clock.h"
 #include "sample_workspace.h"
 #include "temp_app_folder.h"
@@ -90,6 +91,7 @@ TEST_P(RestoreCrash, NextStartLeavesTheOldOrTheRestoredWorkspace) {
 
     ASSERT_TRUE(restoreAndDie(out.path(u"a.zip"_s), app.path())) << "never reached the stop";
     const QStringList notes = backup::RepairInterruptedRestore(app.path());
+    backup::waitForReplacedRemovals(); // what the restore replaced goes in the background
 
     const bool allInPlace = GetParam().step == Step::Replacing && GetParam().at < 0;
     if (allInPlace) {

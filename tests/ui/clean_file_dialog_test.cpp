@@ -150,6 +150,7 @@ TEST_P(CleanFileDialogAction, ChangesOnlyTheSelectedLineOfTheShownList) {
     EXPECT_EQ(lines(0), c.finished);
     EXPECT_EQ(lines(1), c.listed);
     EXPECT_EQ(m_dialog->mode(), c.mode);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // the wait cursor is gone again
 }
 
 const QString kDelete =

@@ -2,6 +2,7 @@
 // dialogs and answers, real archives in a folder beside the application folder.
 #include "accessible_names.h"
 #include "backup/backup.h"
+#include "backup/replaced_removal.h"
 #include "form1_fixture.h"
 #include "scripted_dialogs.h"
 #include "ui/dialogs/backup_progress.h"
@@ -158,6 +159,7 @@ TEST_P(Form1BackupChangesNothing, WorkspaceOutsideFolderAndWindowStayAsTheyWere)
         EXPECT_TRUE(m_prompter.texts.back().endsWith(c.lastMessage))
             << m_prompter.texts.back().toStdString();
     }
+    backup::waitForReplacedRemovals(); // the unpacked files go in the background
     EXPECT_EQ(snapshot({m_folder.path(), m_outside.path()}), before);
     EXPECT_EQ(child<QLineEdit>(u"TextBoxタイトル"_s)->text(), u"書きかけ"_s);
 }

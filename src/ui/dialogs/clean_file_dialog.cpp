@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "storage/file_manager.h"
+#include "ui/desktop/busy_cursor.h"
 #include "ui/dialogs/title_list_model.h"
 #include "ui/dialogs/title_list_view.h"
 #include "ui/widgets/title_search_box.h"
@@ -231,7 +232,8 @@ void CleanFileDialog::onMove() {
         return;
     // The lists are read again even after a failure: the index then says where each
     // listing's files ended up.
-    storage::MoveListings(m_storage, m_mode, selectedTitles(), m_prompter);
+    BusyCursor busy(m_prompter);
+    storage::MoveListings(m_storage, m_mode, selectedTitles(), busy.prompter());
     FillFileLists();
 }
 
@@ -241,7 +243,8 @@ void CleanFileDialog::onDelete() {
         "削除しますか？\n削除したファイルはごみ箱に移るので、ごみ箱から元に戻せます。");
     if (!hasSelection() || !m_prompter.ask(question))
         return;
-    storage::DeleteListings(m_storage, m_mode, selectedTitles(), m_prompter);
+    BusyCursor busy(m_prompter);
+    storage::DeleteListings(m_storage, m_mode, selectedTitles(), busy.prompter());
     FillFileLists();
 }
 

@@ -3,6 +3,7 @@
 // dialog that can cancel; the window reads the workspace again after a restore.
 #include "aids/phrase_editing.h"
 #include "backup/backup.h"
+#include "ui/desktop/busy_cursor.h"
 #include "ui/dialogs/backup_progress.h"
 #include "ui/form1/actions/form1_actions.h"
 #include "ui/form1/form1.h"
@@ -86,8 +87,12 @@ void restoreFromBackup(const Form1Context& c) {
         }
         if (!summary)
             return;
-        // A restore that cannot be done is said before the question, not after it.
-        backup::checkRestoreTarget(*archive, c.services.applicationFolder);
+        // A restore that cannot be done is said before the question, not after it. Adding up
+        // a large archive takes a moment.
+        {
+            BusyCursor busy(c.form.prompter());
+            backup::checkRestoreTarget(*archive, c.services.applicationFolder);
+        }
         if (!c.form.prompter().ask(backup::restoreQuestion(*summary)))
             return;
         backup::RestoreResult result;

@@ -1,10 +1,12 @@
 // "ファイルの一覧": the file manager over the finished and listed listings.
 #include "storage/file_manager.h"
+#include "ui/desktop/busy_cursor.h"
 #include "ui/dialogs/clean_file_dialog.h"
 #include "ui/form1/actions/form1_actions.h"
 #include "ui/form1/form1.h"
 
 #include <QAction>
+#include <optional>
 
 namespace ui {
 namespace {
@@ -12,11 +14,14 @@ namespace {
 void ShowFileManager(const Form1Context& c) {
     platform::Prompter& prompter = c.form.prompter();
     const storage::Storage storage{c.form.workspace()};
-    if (!storage::FileManagerHasEntries(storage, prompter))
+    // A large index takes a moment to read, once here and once more for the lists.
+    std::optional<BusyCursor> busy(std::in_place, prompter);
+    if (!storage::FileManagerHasEntries(storage, busy->prompter()))
         return;
     // The dialog's "コピー" writes the clipboard itself; the main window never puts anything
     // back, so the copied titles stay there after the dialog has gone.
     CleanFileDialog dialog(storage, prompter, c.services.browsers, c.clipboard, &c.window);
+    busy.reset();
     dialog.exec();
 }
 
