@@ -1,4 +1,5 @@
 #include "backup.h"
+#include "platform/native_file.h"
 #include "restore_staging.h"
 #include "storage/interrupted_work.h"
 
@@ -58,7 +59,7 @@ bool rollBack(const QByteArray& workspace, const QByteArray& staging,
 }
 
 QString repair(const QString& applicationFolder, const QByteArray& staging) {
-    const QByteArray workspace = QFile::encodeName(applicationFolder);
+    const QByteArray workspace = platform::nativePath(applicationFolder);
     const std::optional<RestoreJournal> journal = readJournal(staging);
     const RestoreJournal steps = journal.value_or(RestoreJournal{});
     const QString left = QDir::toNativeSeparators(QFile::decodeName(staging));
@@ -88,7 +89,7 @@ QStringList RepairInterruptedRestore(const QString& applicationFolder) {
         QDir(app).entryList({QString::fromLatin1(kStagingPrefix) + QStringLiteral("??????")},
                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : stagings)
-        notes << repair(app, QFile::encodeName(app + u'/' + name));
+        notes << repair(app, platform::nativePath(app + u'/' + name));
     // An automatic backup cut short leaves its temporary file, and the restore that made the
     // folder for it leaves the folder.
     const QString automatic = app + u'/' + kAutomaticBackupFolder.toString();

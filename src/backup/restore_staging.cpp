@@ -1,6 +1,7 @@
 #include "restore_staging.h"
 
 #include "platform/error.h"
+#include "platform/native_file.h"
 #include "platform/text_file.h"
 
 #include <QDir>
@@ -17,8 +18,8 @@ using platform::Error;
 
 constexpr char kJournalHeading[] = "TomoeA restore";
 
-QString shown(const QByteArray& nativePath) {
-    return QFile::decodeName(nativePath);
+QString shown(const QByteArray& path) {
+    return QFile::decodeName(path);
 }
 
 void makeFolder(const QByteArray& path) {
@@ -34,7 +35,7 @@ bool removeTree(const QByteArray& path) {
 } // namespace
 
 Staging::Staging(const QString& applicationFolder) {
-    m_path = QFile::encodeName(applicationFolder) + '/' + kStagingPrefix + "XXXXXX";
+    m_path = platform::nativePath(applicationFolder) + '/' + kStagingPrefix + "XXXXXX";
     if (!::mkdtemp(m_path.data()))
         throw Error::fromErrno(errno, applicationFolder);
     makeFolder(unpacked());

@@ -97,6 +97,11 @@ ListingIndex parseIndex(const QByteArray& cp932) {
     return index;
 }
 
+QStringList firstRunIndexLines(const QDateTime& now) {
+    const QByteArray record = encodeIndex({IndexEntry{EntryKind::Placeholder, {}, {}, now}});
+    return {QString::fromLatin1(record.chopped(2))}; // without its CR LF
+}
+
 QByteArray encodeIndex(const ListingIndex& index) {
     RecordWriter out;
     for (const IndexEntry& entry : index) {

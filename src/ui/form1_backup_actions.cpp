@@ -4,6 +4,7 @@
 #include "aids/phrase_editing.h"
 #include "backup/backup.h"
 #include "backup_progress.h"
+#include "core/message_tags.h"
 #include "form1.h"
 #include "form1_actions.h"
 
@@ -16,8 +17,6 @@ namespace ui {
 namespace {
 
 // The tags of the two actions' failure messages, "description (TAG number)".
-constexpr QStringView kBackupTag = u"BK";
-constexpr QStringView kRestoreTag = u"RS";
 constexpr QStringView kArchiveFilter = u"バックアップファイル|*.zip";
 
 QString shownPath(const QString& path) {
@@ -62,7 +61,7 @@ void makeBackup(const Form1Context& c) {
                 QStringLiteral("バックアップを作成しました。\n%1").arg(shownPath(*target)));
     } catch (const platform::Error& e) {
         progress.finish();
-        c.form.prompter().inform(e.report(kBackupTag.toString()));
+        c.form.prompter().inform(e.report(core::tag::Backup));
     }
 }
 
@@ -106,7 +105,7 @@ void restoreFromBackup(const Form1Context& c) {
                                                 "バックアップしてあります。\n%1")
                                      .arg(shownPath(result.automaticBackup)));
     } catch (const platform::Error& e) {
-        c.form.prompter().inform(e.report(kRestoreTag.toString()));
+        c.form.prompter().inform(e.report(core::tag::Restore));
     }
 }
 
