@@ -45,31 +45,31 @@ TemplatePieces::~TemplatePieces() {
 }
 
 std::optional<QString> TemplatePieces::next() {
-    for (;;) {
-        const core::PieceBounds piece =
-            core::scanPiece(QStringView(m_text).utf16(), m_text.size(), m_position);
-        // The piece, its separator or a CR LF may go on in what is not read yet.
-        if (piece.next >= m_text.size() && readMore())
-            continue;
-        if (m_position >= m_text.size() && !m_pieceAfterFinalComma)
-            return std::nullopt;
-        m_position = piece.next;
-        m_pieceAfterFinalComma = piece.endedByComma && m_position >= m_text.size();
-        return m_text.mid(piece.start, piece.length);
+    const auto scan = [this] {
+        return core::scanPiece(QStringView(m_text).utf16(), m_text.size(), m_position);
+    };
+    core::PieceBounds piece = scan();
+    // The piece, its separator or a CR LF may go on in what is not read yet.
+    while (piece.next >= m_text.size() && !m_fileEnd) {
+        readMore();
+        piece = scan();
     }
+    if (m_position >= m_text.size() && !m_pieceAfterFinalComma)
+        return std::nullopt;
+    m_position = piece.next;
+    m_pieceAfterFinalComma = piece.endedByComma && m_position >= m_text.size();
+    return m_text.mid(piece.start, piece.length);
 }
 
-bool TemplatePieces::readMore() {
+void TemplatePieces::readMore() {
     // Text before the piece being read is done with; dropping it keeps memory to one piece.
     m_text.remove(0, m_position);
     m_position = 0;
     // At least as much again as the piece so far, so a long piece is scanned again only a
     // few times.
     const qsizetype had = m_text.size();
-    bool grew = false;
-    while (m_text.size() - had < std::max<qsizetype>(had, 1) && decodeMore())
-        grew = true;
-    return grew;
+    while (m_text.size() - had < std::max<qsizetype>(had, 1) && decodeMore()) {
+    }
 }
 
 bool TemplatePieces::decodeMore() {

@@ -24,9 +24,8 @@ public:
     std::optional<QString> next();
 
 private:
-    // Reads on after the piece that begins at m_position; false at the end of the file.
-    // Drops the text before m_position.
-    bool readMore();
+    // Reads on after the piece that begins at m_position, dropping the text before it.
+    void readMore();
     bool decodeMore();
 
     QString m_path;

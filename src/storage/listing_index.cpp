@@ -98,8 +98,14 @@ ListingIndex parseIndex(const QByteArray& cp932) {
 }
 
 QStringList firstRunIndexLines(const QDateTime& now) {
-    const QByteArray record = encodeIndex({IndexEntry{EntryKind::Placeholder, {}, {}, now}});
-    return {QString::fromLatin1(record.chopped(2))}; // without its CR LF
+    // The kind as a quoted number, as the first run has always written it; readInteger
+    // takes both forms.
+    RecordWriter out;
+    out.text(QString::number(int(EntryKind::Placeholder)));
+    out.text({});
+    out.text({});
+    out.dateTime(now);
+    return {QString::fromLatin1(out.bytes())};
 }
 
 QByteArray encodeIndex(const ListingIndex& index) {

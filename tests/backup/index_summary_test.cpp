@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A title may hold a line end: the record goes on in the next line.
         SummaryCase{"RecordContinuedOnTheNextLine",
                     "2,\"first\r\nline\",\"x.dat\",#2024-03-05 09:00:00#\r\n"
-                    "3,\"b\",\r\n\"y.dat\",#2024-03-04#\r\n",
+                    "3,\"b\"\r\n\"y.dat\",#2024-03-04#\r\n",
                     2, at(5, 9)},
         SummaryCase{
             "BlankLinesBetweenRecords",
