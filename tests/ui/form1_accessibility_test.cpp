@@ -2,8 +2,8 @@
 // interfaces as a screen reader would.
 #include "accessible_names.h"
 #include "form1_fixture.h"
-#include "ui/form1_controls.h"
-#include "ui/swatch_label.h"
+#include "ui/form1/form1_controls.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAccessibleActionInterface>
 #include <QComboBox>

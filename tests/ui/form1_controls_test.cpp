@@ -1,8 +1,8 @@
 // Every control of the window's table exists as the widget its kind stands for, with its
 // caption, place, accessible name and visibility; and nothing exists beyond the table.
 #include "form1_fixture.h"
-#include "ui/form1_controls.h"
-#include "ui/swatch_label.h"
+#include "ui/form1/form1_controls.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAction>
 #include <QCheckBox>

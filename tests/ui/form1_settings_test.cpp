@@ -3,8 +3,8 @@
 #include "form1_fixture.h"
 #include "profile/profiles.h"
 #include "scripted_dialogs.h"
-#include "ui/form1_record_binding.h"
-#include "ui/swatch_label.h"
+#include "ui/form1/form1_record_binding.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAbstractButton>
 #include <QAction>
