@@ -214,6 +214,7 @@ constexpr ControlEntry kControls[] = {
     {u"mnuline3", K::Separator, u"-", kNoPage, u"mnuFile", u"区切り線3"},
     {u"mnuBackup", K::MenuItem, u"バックアップを作成(&B)…", kNoPage, u"mnuFile", u"バックアップを作成"},
     {u"mnuRestore", K::MenuItem, u"バックアップから復元(&R)…", kNoPage, u"mnuFile", u"バックアップから復元"},
+    {u"mnuDataFolder", K::MenuItem, u"データのフォルダーを開く(&D)", kNoPage, u"mnuFile", u"データのフォルダーを開く"},
     {u"mnuline5", K::Separator, u"-", kNoPage, u"mnuFile", u"区切り線5"},
     {u"mnuEnd", K::MenuItem, u"終了(&X)", kNoPage, u"mnuFile", u"終了（メニュー）"},
     {u"mnusetting", K::Menu, u"設定(&S)", kNoPage, u"", u"設定"},

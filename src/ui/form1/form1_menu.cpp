@@ -42,6 +42,7 @@ void Form1Widgets::buildMenu(QMenuBar* bar) {
     addItem(m_mnuFile, u"mnuline3");
     m_mnuBackup = addItem(m_mnuFile, u"mnuBackup");
     m_mnuRestore = addItem(m_mnuFile, u"mnuRestore");
+    m_mnuDataFolder = addItem(m_mnuFile, u"mnuDataFolder");
     addItem(m_mnuFile, u"mnuline5");
     m_mnuEnd = addItem(m_mnuFile, u"mnuEnd");
 

@@ -188,6 +188,7 @@ struct Form1Widgets {
     QAction* m_mnurelease = nullptr;
     QAction* m_mnuBackup = nullptr;
     QAction* m_mnuRestore = nullptr;
+    QAction* m_mnuDataFolder = nullptr;
     QAction* m_mnuEnd = nullptr;
     QMenu* m_mnusetting = nullptr;
     QAction* m_mnuediter = nullptr;
