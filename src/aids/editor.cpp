@@ -46,6 +46,19 @@ bool namesExistingFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+EditorChoice readEditorChoice(const profile::Profiles& profiles) {
+    const QString section = kEditorSection.toString();
+    return {profiles.ReadAuctionIni(section, kEditorKey.toString(), true) != u"0",
+            profiles.ReadAuctionIni(section, kMyEditorKey.toString(), false)};
+}
+
+void storeEditorChoice(const profile::Profiles& profiles, const EditorChoice& choice) {
+    const QString section = kEditorSection.toString();
+    profiles.WriteAuctionIni(section, kMyEditorKey.toString(), choice.program);
+    profiles.WriteAuctionIni(section, kEditorKey.toString(),
+                             choice.ownProgram ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 std::unique_ptr<EditorSession> StartEditor(const QString& path, const profile::Profiles& profiles,
                                            EditorLauncher& launcher, platform::Prompter& prompter) {
     const QString section = kEditorSection.toString();

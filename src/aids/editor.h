@@ -45,6 +45,16 @@ bool namesExistingFile(const QString& path);
 std::unique_ptr<EditorSession> StartEditor(const QString& path, const profile::Profiles& profiles,
                                            EditorLauncher& launcher, platform::Prompter& prompter);
 
+// The editor choice as auction.ini keeps it.
+struct EditorChoice {
+    bool ownProgram = false; // editor = 0 (or missing) chooses the notepad
+    QString program;         // myeditor
+};
+EditorChoice readEditorChoice(const profile::Profiles& profiles);
+// The program first: one that cannot be stored (a character without a CP932 form) then leaves
+// both keys as they were. Throws platform::Error.
+void storeEditorChoice(const profile::Profiles& profiles, const EditorChoice& choice);
+
 inline constexpr QStringView kEditorSection = u"Section設定";
 inline constexpr QStringView kEditorKey = u"editor";
 inline constexpr QStringView kMyEditorKey = u"myeditor";

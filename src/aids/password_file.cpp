@@ -1,8 +1,10 @@
 #include "password_file.h"
 
+#include "core/message_tags.h"
 #include "core/workspace.h"
 #include "platform/cp932.h"
 #include "platform/error.h"
+#include "platform/native_file.h"
 #include "platform/text_file.h"
 
 #include <QFile>
@@ -22,7 +24,7 @@ QString passwordPath(const QString& applicationFolder) {
 // A missing file is created empty (owner only), as the first read of the password does.
 QByteArray readFirstBytes(const QString& path, int limit) {
     const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, kOwnerOnly);
+        ::open(platform::nativePath(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, kOwnerOnly);
     if (fd < 0)
         throw platform::Error::fromErrno(errno, path);
     ::close(fd);
@@ -59,7 +61,7 @@ QString ReadAccountPassword(const QString& applicationFolder, platform::Prompter
     try {
         return readPasswordFile(passwordPath(applicationFolder));
     } catch (const platform::Error& error) {
-        prompter.inform(error.report(QStringLiteral("M1PG")));
+        prompter.inform(error.report(core::tag::ReadPassword));
         return QString();
     }
 }
@@ -70,7 +72,7 @@ bool WriteAccountPassword(const QString& applicationFolder, const QString& passw
         writePasswordFile(passwordPath(applicationFolder), password);
         return true;
     } catch (const platform::Error& error) {
-        prompter.inform(error.report(QStringLiteral("M1PP")));
+        prompter.inform(error.report(core::tag::WritePassword));
         return false;
     }
 }

@@ -69,7 +69,7 @@ bool PhraseEditing::editAndWait(QStringView relative, QStringView tag) {
         WaitForEditor(*session);
         return true;
     } catch (const platform::Error& error) {
-        m_services.prompter->inform(error.report(tag.toString()));
+        m_services.prompter->inform(error.report(tag));
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/message_tags.h"
 #include "core/workspace.h"
 #include "editor.h"
 #include "platform/prompter.h"
@@ -24,9 +25,12 @@ struct ExplanationFile {
     QStringView file;
     QStringView tag;
 };
-inline constexpr ExplanationFile kPaymentExplanation{core::Workspace::PaymentPhraseFile, u"CB9"};
-inline constexpr ExplanationFile kShippingExplanation{core::Workspace::ShippingPhraseFile, u"CB15"};
-inline constexpr ExplanationFile kNotesExplanation{core::Workspace::NotesPhraseFile, u"CB18"};
+inline constexpr ExplanationFile kPaymentExplanation{core::Workspace::PaymentPhraseFile,
+                                                     core::tag::PaymentExplanation};
+inline constexpr ExplanationFile kShippingExplanation{core::Workspace::ShippingPhraseFile,
+                                                      core::tag::ShippingExplanation};
+inline constexpr ExplanationFile kNotesExplanation{core::Workspace::NotesPhraseFile,
+                                                   core::tag::NotesExplanation};
 
 struct PhraseServices {
     QString applicationFolder;

@@ -1,5 +1,6 @@
 #include "phrase_file.h"
 
+#include "core/message_tags.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
 
@@ -16,7 +17,7 @@ std::optional<QString> loadPhraseFile(const QString& path, platform::Prompter& p
     try {
         return readPhraseFile(path);
     } catch (const platform::Error& error) {
-        prompter.inform(error.report(QStringLiteral("Insert")));
+        prompter.inform(error.report(core::tag::InsertPhrase));
         return std::nullopt;
     }
 }

@@ -1,10 +1,13 @@
 #include "prepare_workspace.h"
 
+#include "aids/first_run_phrases.h"
+#include "content/first_run_tables.h"
 #include "content/profile_bindings.h"
 #include "core/workspace.h"
-#include "default_files.h"
 #include "page/built_in_templates.h"
+#include "platform/native_file.h"
 #include "platform/text_file.h"
+#include "storage/listing_index.h"
 
 #include <QFile>
 #include <cerrno>
@@ -23,7 +26,7 @@ bool isPresent(const QString& path) {
 
 // One level only: the parent has been made (or found) by an earlier step.
 void createFolder(const QString& path) {
-    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
+    if (::mkdir(platform::nativePath(path).constData(), 0777) != 0)
         throw platform::Error::fromErrno(errno, path);
 }
 
@@ -76,14 +79,14 @@ void prepare(const Workspace& workspace, const platform::Clock& clock) {
     writeIfMissing(workspace, Workspace::BasicIni,
                    [&](const QString&) { content::CreateDefaultBasicIni(profiles); });
     ensureFolder(workspace, Workspace::TextFolder);
-    ensureTextFile(workspace, Workspace::ShippingRatesFile, defaultShippingRateLines());
-    ensureTextFile(workspace, Workspace::RegionListFile, defaultRegionLines());
-    ensureTextFile(workspace, Workspace::NotesPhraseFile, defaultNotesPhraseLines());
-    ensureTextFile(workspace, Workspace::PaymentPhraseFile, defaultPaymentPhraseLines());
-    ensureTextFile(workspace, Workspace::ShippingPhraseFile, defaultShippingPhraseLines());
-    ensureTextFile(workspace, Workspace::StockPhraseFile, defaultStockPhraseLines());
-    ensureTextFile(workspace, Workspace::LinkInfoFile, defaultLinkInfoLines());
-    ensureTextFile(workspace, Workspace::IndexFile, defaultIndexLines(clock.now()));
+    ensureTextFile(workspace, Workspace::ShippingRatesFile, content::firstRunShippingRateLines());
+    ensureTextFile(workspace, Workspace::RegionListFile, content::firstRunRegionLines());
+    ensureTextFile(workspace, Workspace::NotesPhraseFile, aids::firstRunNotesPhraseLines());
+    ensureTextFile(workspace, Workspace::PaymentPhraseFile, aids::firstRunPaymentPhraseLines());
+    ensureTextFile(workspace, Workspace::ShippingPhraseFile, aids::firstRunShippingPhraseLines());
+    ensureTextFile(workspace, Workspace::StockPhraseFile, aids::firstRunStockPhraseLines());
+    ensureTextFile(workspace, Workspace::LinkInfoFile, content::firstRunLinkInfoLines());
+    ensureTextFile(workspace, Workspace::IndexFile, storage::firstRunIndexLines(clock.now()));
 }
 
 } // namespace

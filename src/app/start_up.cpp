@@ -14,7 +14,7 @@ std::unique_ptr<ui::Form1> StartUp(const ui::Form1Services& services) {
         services.prompter->inform(repaired);
     if (const auto failure = PrepareWorkspace(services.applicationFolder, *services.clock)) {
         if (failure->number() != platform::ErrorNumber::FileNotFound)
-            services.prompter->inform(failure->report(core::tag::StartUp.toString()));
+            services.prompter->inform(failure->report(core::tag::StartUp));
         return nullptr;
     }
     auto window = std::make_unique<ui::Form1>(services);

@@ -1,10 +1,9 @@
 #include "backup_reader.h"
 
-#include "core/piece_reader.h"
-#include "platform/cp932.h"
+#include "platform/native_file.h"
+#include "storage/listing_index.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
@@ -40,16 +39,6 @@ void checkPath(const QByteArray& path, bool isFolder) {
     if (!known || (parts.size() == 1 && !isFolder))
         throw refusal(QStringLiteral("バックアップに作業フォルダー以外の項目があります: %1")
                           .arg(shown(path)));
-}
-
-std::optional<QDateTime> savedAt(QString field) {
-    field.remove(u'#');
-    QDateTime time = QDateTime::fromString(field, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!time.isValid())
-        time = QDate::fromString(field, QStringLiteral("yyyy-MM-dd")).startOfDay();
-    if (!time.isValid())
-        return std::nullopt;
-    return time;
 }
 
 Error damaged() {
@@ -94,8 +83,8 @@ BackupReader::BackupReader(const QString& path) : m_archive(archive_read_new()) 
     // No destructor runs when the constructor throws: the archive (its open file and its
     // buffers) is released here, or every refused archive would keep its file open.
     try {
-        if (archive_read_open_filename(m_archive, QFile::encodeName(path).constData(), 65536) !=
-            ARCHIVE_OK) {
+        if (archive_read_open_filename(m_archive, platform::nativePath(path).constData(),
+                                       platform::kFileBlockSize) != ARCHIVE_OK) {
             switch (archive_errno(m_archive)) {
             case ENOENT:
             case ENOTDIR:
@@ -216,20 +205,20 @@ QByteArray markerContent(const QDateTime& createdAt, qint64 entryCount) {
 }
 
 void summariseIndex(const QByteArray& cp932, BackupSummary& summary) {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
-    const QStringList lines = platform::fromCp932(cp932).split(lineEnd, Qt::SkipEmptyParts);
-    for (const QString& line : lines) {
-        core::PieceReader reader(line);
-        bool isNumber = false;
-        const int kind = reader.next().toInt(&isNumber);
-        if (!isNumber || (kind != 2 && kind != 3))
-            continue;
-        reader.next(); // title
-        reader.next(); // file name
-        ++summary.listingCount;
-        const std::optional<QDateTime> time = savedAt(reader.next());
-        if (time && (!summary.newestListing || *time > *summary.newestListing))
-            summary.newestListing = time;
+    // Read as the program reads its index. An entry it cannot read ends the summary there:
+    // the program reads no entry past it either.
+    storage::IndexReader reader(cp932);
+    try {
+        while (!reader.atEnd()) {
+            const storage::IndexEntry entry = reader.next();
+            if (entry.kind != storage::EntryKind::Finished &&
+                entry.kind != storage::EntryKind::Listed)
+                continue;
+            ++summary.listingCount;
+            if (!summary.newestListing || entry.savedAt > *summary.newestListing)
+                summary.newestListing = entry.savedAt;
+        }
+    } catch (const platform::Error&) {
     }
 }
 

@@ -1,5 +1,6 @@
 #include "backup.h"
 #include "backup_reader.h"
+#include "platform/native_file.h"
 #include "platform/safe_file.h"
 #include "workspace_walk.h"
 
@@ -19,8 +20,6 @@ namespace backup {
 namespace {
 
 using platform::Error;
-
-constexpr qsizetype kBlockSize = 64 * 1024;
 
 class ZipWriter {
 public:
@@ -68,7 +67,7 @@ private:
 };
 
 void addFile(ZipWriter& zip, const WorkspaceEntry& entry, QByteArray& buffer) {
-    const int fd = ::open(QFile::encodeName(entry.path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(platform::nativePath(entry.path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw Error::fromErrno(errno, entry.path);
     const auto closeFd = qScopeGuard([fd] { ::close(fd); });
@@ -126,7 +125,7 @@ Outcome createBackup(const QString& applicationFolder, const QString& archivePat
     zip.begin(kMarkerName, AE_IFREG, 0644, marker.size(), time_t(now.toSecsSinceEpoch()));
     zip.write(marker.constData(), marker.size());
 
-    QByteArray buffer(kBlockSize, Qt::Uninitialized);
+    QByteArray buffer(platform::kFileBlockSize, Qt::Uninitialized);
     qint64 done = 0;
     const bool finished = walkWorkspace(app, [&](const WorkspaceEntry& entry) {
         if (S_ISDIR(entry.info.st_mode))

@@ -1,10 +1,10 @@
 #include "backup.h"
 #include "backup_reader.h"
+#include "platform/native_file.h"
 
 namespace backup {
 namespace {
 
-constexpr qsizetype kBlockSize = 64 * 1024;
 // An index this long is not the program's; the summary then counts what it has read.
 constexpr qsizetype kMaxIndexBytes = 64 * 1024 * 1024;
 
@@ -17,7 +17,7 @@ std::optional<BackupSummary> inspectBackup(const QString& archivePath,
     summary.createdAt = reader.createdAt();
     const QByteArray indexPath = core::Workspace::IndexFile.toUtf8();
     QByteArray index;
-    QByteArray buffer(kBlockSize, Qt::Uninitialized);
+    QByteArray buffer(platform::kFileBlockSize, Qt::Uninitialized);
     qint64 done = 0;
     while (const std::optional<ArchivedEntry> entry = reader.next()) {
         const bool isIndex = entry->path == indexPath;

@@ -1,5 +1,6 @@
 #include "backup.h"
 #include "platform/error.h"
+#include "platform/native_file.h"
 #include "replaced_removal.h"
 #include "restore_staging.h"
 #include "storage/interrupted_work.h"
@@ -69,7 +70,7 @@ void setAsideForRemoval(const QString& applicationFolder, const QByteArray& stag
 }
 
 QString repair(const QString& applicationFolder, const QByteArray& staging) {
-    const QByteArray workspace = QFile::encodeName(applicationFolder);
+    const QByteArray workspace = platform::nativePath(applicationFolder);
     const std::optional<RestoreJournal> journal = readJournal(staging);
     const RestoreJournal steps = journal.value_or(RestoreJournal{});
     const QString left = QDir::toNativeSeparators(QFile::decodeName(staging));
@@ -99,7 +100,7 @@ QStringList RepairInterruptedRestore(const QString& applicationFolder) {
         QDir(app).entryList({QString::fromLatin1(kStagingPrefix) + QStringLiteral("??????")},
                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : stagings)
-        notes << repair(app, QFile::encodeName(app + u'/' + name));
+        notes << repair(app, platform::nativePath(app + u'/' + name));
     // What an earlier run had not finished removing goes without a word.
     removeLeftoverReplaced(app);
     // An automatic backup cut short leaves its temporary file, and the restore that made the

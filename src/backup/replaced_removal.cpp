@@ -1,6 +1,7 @@
 #include "replaced_removal.h"
 
 #include "platform/error.h"
+#include "platform/native_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,10 +49,10 @@ Removals& removals() {
 
 QString setReplacedAside(const QString& applicationFolder, const QString& folder) {
     // mkdtemp picks a free name; the rename then replaces that empty folder.
-    QByteArray target = QFile::encodeName(applicationFolder) + '/' + kReplacedPrefix + "XXXXXX";
+    QByteArray target = platform::nativePath(applicationFolder) + '/' + kReplacedPrefix + "XXXXXX";
     if (!::mkdtemp(target.data()))
         throw platform::Error::fromErrno(errno, applicationFolder);
-    if (::rename(QFile::encodeName(folder).constData(), target.constData()) != 0) {
+    if (::rename(platform::nativePath(folder).constData(), target.constData()) != 0) {
         const int error = errno;
         QDir().rmdir(QFile::decodeName(target));
         throw platform::Error::fromErrno(error, folder);
@@ -60,7 +61,7 @@ QString setReplacedAside(const QString& applicationFolder, const QString& folder
 }
 
 ReplacedRemoval::ReplacedRemoval(const QString& folder)
-    : m_thread([this, path = fs::path(QFile::encodeName(folder).toStdString())] {
+    : m_thread([this, path = fs::path(platform::nativePath(folder).toStdString())] {
           removeTree(path, m_stop);
           m_finished = true;
       }) {}

@@ -1,6 +1,7 @@
 #include "backup.h"
 #include "backup_reader.h"
 #include "core/workspace.h"
+#include "platform/native_file.h"
 #include "restore_staging.h"
 
 #include <QDir>
@@ -21,10 +22,8 @@ namespace {
 
 using platform::Error;
 
-constexpr qsizetype kBlockSize = 64 * 1024;
-
-QString shown(const QByteArray& nativePath) {
-    return QFile::decodeName(nativePath);
+QString shown(const QByteArray& path) {
+    return QFile::decodeName(path);
 }
 
 bool exists(const QByteArray& path) {
@@ -78,7 +77,7 @@ void writeFile(BackupReader& reader, const QByteArray& path, const ArchivedEntry
 bool unpack(const QString& archivePath, const QByteArray& target,
             const ProgressCallback& progress) {
     BackupReader reader(archivePath);
-    QByteArray buffer(kBlockSize, Qt::Uninitialized);
+    QByteArray buffer(platform::kFileBlockSize, Qt::Uninitialized);
     QByteArray lastParent;
     qint64 done = 0;
     while (const std::optional<ArchivedEntry> entry = reader.next()) {
@@ -102,7 +101,7 @@ bool unpack(const QString& archivePath, const QByteArray& target,
 
 QString automaticBackupPath(const QString& applicationFolder, const QDateTime& now) {
     const QString folder = applicationFolder + u'/' + kAutomaticBackupFolder.toString();
-    makeFolder(QFile::encodeName(folder));
+    makeFolder(platform::nativePath(folder));
     const QString name = defaultBackupFileName(now);
     QString path = folder + u'/' + name;
     for (int n = 2; QFile::exists(path); ++n)
@@ -134,9 +133,9 @@ void refuseWhatDoesNotFit(const QString& archivePath, qint64 limit) {
 // A read-only workspace fails at the first write with an error number that means nothing to
 // a seller; it is found before anything is written and said plainly.
 void refuseReadOnlyWorkspace(const QString& applicationFolder) {
-    QList<QByteArray> paths{QFile::encodeName(applicationFolder)};
+    QList<QByteArray> paths{platform::nativePath(applicationFolder)};
     for (QStringView folder : kWorkspaceFolders)
-        paths << QFile::encodeName(applicationFolder + u'/' + folder.toString());
+        paths << platform::nativePath(applicationFolder + u'/' + folder.toString());
     for (const QByteArray& path : std::as_const(paths)) {
         if (::access(path.constData(), W_OK) == 0 || errno == ENOENT)
             continue;
@@ -152,7 +151,7 @@ void refuseReadOnlyWorkspace(const QString& applicationFolder) {
 class FolderSwap {
 public:
     FolderSwap(const QString& applicationFolder, const Staging& staging)
-        : m_workspace(QFile::encodeName(applicationFolder)), m_unpacked(staging.unpacked()),
+        : m_workspace(platform::nativePath(applicationFolder)), m_unpacked(staging.unpacked()),
           m_setAside(staging.setAside()) {}
 
     void setAside(QStringView folder) {
@@ -214,7 +213,7 @@ QStringList unpackedFolders(const Staging& staging) {
 
 qint64 unpackedSizeLimit(const QString& applicationFolder) {
     struct statvfs info {};
-    if (::statvfs(QFile::encodeName(applicationFolder).constData(), &info) != 0)
+    if (::statvfs(platform::nativePath(applicationFolder).constData(), &info) != 0)
         throw Error::fromErrno(errno, applicationFolder);
     return std::min<qint64>(qint64(info.f_bavail) * qint64(info.f_frsize), kMaxUnpackedSize);
 }
@@ -245,7 +244,7 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
     const auto tidy = qScopeGuard([&] {
         if (!keepAutomatic) {
             QFile::remove(automatic);
-            ::rmdir(QFile::encodeName(QFileInfo(automatic).path()).constData()); // when empty
+            ::rmdir(platform::nativePath(QFileInfo(automatic).path()).constData()); // when empty
         }
     });
     // From here on a start after a crash finds the journal and puts the workspace in order.

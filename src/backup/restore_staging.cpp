@@ -1,6 +1,7 @@
 #include "restore_staging.h"
 
 #include "platform/error.h"
+#include "platform/native_file.h"
 #include "platform/text_file.h"
 #include "replaced_removal.h"
 
@@ -19,8 +20,8 @@ using platform::Error;
 
 constexpr char kJournalHeading[] = "TomoeA restore";
 
-QString shown(const QByteArray& nativePath) {
-    return QFile::decodeName(nativePath);
+QString shown(const QByteArray& path) {
+    return QFile::decodeName(path);
 }
 
 void makeFolder(const QByteArray& path) {
@@ -36,7 +37,7 @@ bool removeTree(const QByteArray& path) {
 } // namespace
 
 Staging::Staging(const QString& applicationFolder) {
-    m_path = QFile::encodeName(applicationFolder) + '/' + kStagingPrefix + "XXXXXX";
+    m_path = platform::nativePath(applicationFolder) + '/' + kStagingPrefix + "XXXXXX";
     if (!::mkdtemp(m_path.data()))
         throw Error::fromErrno(errno, applicationFolder);
     makeFolder(unpacked());

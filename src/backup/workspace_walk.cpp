@@ -2,6 +2,7 @@
 
 #include "backup.h"
 #include "platform/error.h"
+#include "platform/native_file.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -13,7 +14,7 @@ namespace {
 using platform::Error;
 
 bool statFile(const QString& path, struct stat& info) {
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+    if (::stat(platform::nativePath(path).constData(), &info) == 0)
         return true;
     if (errno == ENOENT) // missing, or a dangling link
         return false;

@@ -2,8 +2,8 @@
 
 #include "checked_attributes.h"
 #include "nesting_bound.h"
-#include "page_text.h"
 #include "platform/cp932.h"
+#include "platform/cp932_table.h"
 #include "text_scan.h"
 
 #include <QHash>
@@ -493,7 +493,7 @@ private:
 } // namespace
 
 QList<Finding> checkPage(const QByteArray& pageBytes, const CheckSettings& settings) {
-    const QByteArray utf8 = utf8FromCp932(pageBytes);
+    const QByteArray utf8 = platform::utf8FromCp932(pageBytes);
     PageChecker checker(utf8, settings);
     checker.checkSize(pageBytes);
     const BoundedPage bounded = boundNesting(utf8);

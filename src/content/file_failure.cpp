@@ -10,7 +10,7 @@ std::optional<QString> fileFailureMessage(const platform::Error& error, QStringV
     case platform::ErrorNumber::FileAlreadyOpen:
         return std::nullopt;
     default:
-        return error.report(tag.toString());
+        return error.report(tag);
     }
 }
 

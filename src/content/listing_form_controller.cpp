@@ -44,7 +44,7 @@ void ListingFormController::showApplyFailure(const std::optional<platform::Error
     if (m_shownApplyFailure == failure->number())
         return;
     m_shownApplyFailure = failure->number();
-    m_prompter.inform(failure->report(core::tag::ApplyHeld.toString()));
+    m_prompter.inform(failure->report(core::tag::ApplyHeld));
 }
 
 void ListingFormController::save(const core::ListingRecord& record) const {
@@ -52,7 +52,7 @@ void ListingFormController::save(const core::ListingRecord& record) const {
     if (!outcome.replacedFields.isEmpty())
         m_prompter.inform(replacedCharactersMessage(outcome.replacedFields));
     if (outcome.failure)
-        m_prompter.inform(outcome.failure->report(core::tag::SaveForm.toString()));
+        m_prompter.inform(outcome.failure->report(core::tag::SaveForm));
 }
 
 QString ListingFormController::paymentText(const core::ListingRecord& record) const {

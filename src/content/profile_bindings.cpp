@@ -1,5 +1,6 @@
 #include "profile_bindings.h"
 
+#include "aids/editor.h"
 #include "core/workspace.h"
 #include "number_text.h"
 
@@ -119,8 +120,8 @@ constexpr ProfileBinding kBindings[] = {
     text(kBasic, u"yahoo", u"boothuser", &R::TextBoothUser, u"ユーザー設定のHTML"),
     explained(flag(u"Section基本注意", kSwitch, &R::Check注意事項, u"0"), Workspace::NotesPhraseFile, &R::Text注意事項),
     // The editor choice.
-    firstRunOnly(u"Section設定", u"editor", u"0"),
-    firstRunOnly(u"Section設定", u"myeditor", u""),
+    firstRunOnly(aids::kEditorSection, aids::kEditorKey, u"0"),
+    firstRunOnly(aids::kEditorSection, aids::kMyEditorKey, u""),
     held(kSetting, u"color", u"main", &H::colourPreset, {}, u"1"),
     held(kSetting, u"color", u"userM", &H::userMainColour, &R::L92, u"16777215"),
     held(kSetting, u"color", u"userS", &H::userSubColour, &R::L93, u"16777215"),

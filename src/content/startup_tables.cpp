@@ -18,7 +18,7 @@ constexpr QStringList FormLists::*kFilledAfterTheRegions[] = {
 
 void tell(StartupTables& tables, const std::optional<platform::Error>& error) {
     if (error)
-        tables.messages << error->report(core::tag::TextTables.toString());
+        tables.messages << error->report(core::tag::TextTables);
 }
 
 } // namespace

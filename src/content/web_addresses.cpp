@@ -26,4 +26,11 @@ WebAddresses readWebAddresses(const core::Workspace& workspace) {
     return addresses;
 }
 
+QString homePageAddress(const QString& home) {
+    QString address = home;
+    if (!address.endsWith(u'/'))
+        address += u'/';
+    return address + QStringLiteral("index.html");
+}
+
 } // namespace content

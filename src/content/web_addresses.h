@@ -29,4 +29,8 @@ struct WebAddresses {
 
 WebAddresses readWebAddresses(const core::Workspace& workspace);
 
+// The page the about box opens: index.html in the home folder, which `home` names with or
+// without its closing slash.
+QString homePageAddress(const QString& home);
+
 } // namespace content

@@ -22,7 +22,10 @@ QStringList envelopeClassOptions() {
 }
 
 QStringList displayWidthOptions() {
-    return {u"640"_s, u"800"_s, u"100%"_s, u"80%"_s, u"60%"_s};
+    QStringList options;
+    for (const QStringView width : kDisplayWidths)
+        options << width.toString();
+    return options;
 }
 
 QStringList displayPositionOptions() {

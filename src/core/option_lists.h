@@ -7,6 +7,10 @@
 
 namespace core {
 
+// The page widths a seller can choose, as the page's table takes them.
+inline constexpr std::array<QStringView, 5> kDisplayWidths = {u"640", u"800", u"100%", u"80%",
+                                                              u"60%"};
+
 // The items of the main window's drop-down lists, filled at start in this order.
 QStringList sizeOptions();          // ComboBox商品サイズ: "60cmサイズ" … "170cmサイズ"
 QStringList weightOptions();        // ComboBox商品重さ: "25g" … "25kg"

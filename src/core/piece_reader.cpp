@@ -1,21 +1,11 @@
 #include "piece_reader.h"
 
+#include "piece_grammar.h"
 #include "platform/text_file.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace core {
-namespace {
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-bool isSeparator(QChar c) {
-    return c == u',' || c == u'\r' || c == u'\n';
-}
-
-} // namespace
 
 PieceReader::PieceReader(QString text) : m_text(std::move(text)) {}
 
@@ -28,45 +18,10 @@ bool PieceReader::atEnd() const {
 }
 
 QString PieceReader::next() {
-    m_pieceAfterFinalComma = false;
-    skipBlanks();
-    QString piece;
-    if (m_position < m_text.size() && m_text[m_position] == u'"') {
-        const qsizetype start = m_position + 1;
-        qsizetype close = m_text.indexOf(u'"', start);
-        if (close < 0)
-            close = m_text.size();
-        piece = m_text.mid(start, close - start);
-        m_position = std::min(close + 1, m_text.size());
-    } else {
-        const qsizetype start = m_position;
-        moveToSeparator();
-        piece = m_text.mid(start, m_position - start);
-    }
-    moveToSeparator();
-    consumeSeparator();
-    return piece;
-}
-
-void PieceReader::skipBlanks() {
-    while (m_position < m_text.size() && isBlank(m_text[m_position]))
-        ++m_position;
-}
-
-void PieceReader::moveToSeparator() {
-    while (m_position < m_text.size() && !isSeparator(m_text[m_position]))
-        ++m_position;
-}
-
-void PieceReader::consumeSeparator() {
-    if (m_position >= m_text.size())
-        return;
-    const QChar separator = m_text[m_position++];
-    if (separator == u',') {
-        m_pieceAfterFinalComma = m_position >= m_text.size();
-    } else if (separator == u'\r' && m_position < m_text.size() && m_text[m_position] == u'\n') {
-        ++m_position;
-    }
+    const PieceBounds piece = scanPiece(QStringView(m_text).utf16(), m_text.size(), m_position);
+    m_position = piece.next;
+    m_pieceAfterFinalComma = piece.endedByComma && m_position >= m_text.size();
+    return m_text.mid(piece.start, piece.length);
 }
 
 } // namespace core

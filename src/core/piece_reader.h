@@ -4,11 +4,7 @@
 
 namespace core {
 
-// Reads a text field by field: a comma or a line end (CR LF, LF or CR) ends a piece, blanks
-// (spaces and tabs) before a piece are skipped, and a piece that starts with a double
-// quotation mark runs to the next one, without the marks; whatever follows the closing mark
-// up to the comma or line end is dropped. A double quotation mark inside a piece that does
-// not start with one is an ordinary character. An empty line gives one empty piece.
+// Reads a text piece by piece by the piece grammar (piece_grammar.h).
 class PieceReader {
 public:
     explicit PieceReader(QString text);
@@ -20,10 +16,6 @@ public:
     QString next();
 
 private:
-    void skipBlanks();
-    void moveToSeparator();
-    void consumeSeparator();
-
     QString m_text;
     qsizetype m_position = 0;
     // A text ending in a comma still has one (empty) piece after that comma.

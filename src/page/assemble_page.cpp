@@ -2,6 +2,7 @@
 
 #include "built_in_templates.h"
 #include "core/colour_presets.h"
+#include "core/message_tags.h"
 #include "core/piece_reader.h"
 #include "page_rules.h"
 #include "platform/error.h"
@@ -111,7 +112,7 @@ PageStyle AssemblePage(const PageInputs& inputs, platform::Prompter& prompter) {
     } catch (const platform::Error& error) {
         // A missing output folder is the caller's to notice: it shows nothing here.
         if (!isMissingFile(error))
-            prompter.inform(error.report(u"CH"_s));
+            prompter.inform(error.report(core::tag::AssemblePage));
     }
     return style;
 }

@@ -1,5 +1,6 @@
 #include "page_rules.h"
 
+#include "core/option_lists.h"
 #include "title_rules.h"
 
 #include <algorithm>
@@ -26,7 +27,6 @@ constexpr std::array<Wrap, 3> kTitleSizeWraps = {kPlain, kSize5, kSize7};
 constexpr std::array<Wrap, 2> kHeadingSizeWraps = {kPlain, kSize5};
 constexpr std::array<Wrap, 2> kTextSizeWraps = {kSize2, kPlain}; // "小" is the first choice
 
-constexpr std::array<QStringView, 5> kWidthTexts = {u"640", u"800", u"100%", u"80%", u"60%"};
 constexpr std::array<QStringView, 2> kPositionTexts = {u"center", u"left"};
 
 // Where the booth banner and the footer credit go, until the values are filled in:
@@ -225,7 +225,7 @@ QString PageExpander::filledIn(const QString& line) const {
         {u"%str4", m_shipping},
         {u"%str5", m_shippingNote},
         {u"%str6", m_notes ? QStringView(*m_notes) : QStringView()},
-        {u"%width", kWidthTexts.at(m_style.width)},
+        {u"%width", core::kDisplayWidths.at(m_style.width)},
         {u"%pos", kPositionTexts.at(m_style.position)},
     }};
     QString page;

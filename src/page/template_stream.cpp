@@ -1,9 +1,12 @@
 #include "template_stream.h"
 
+#include "core/piece_grammar.h"
 #include "platform/cp932.h"
 #include "platform/error.h"
+#include "platform/native_file.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,17 +16,6 @@ namespace page {
 namespace {
 
 constexpr qsizetype kPendingLimit = 32 * 1024;
-
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-bool isSeparator(QChar c) {
-    return c == u',' || c == u'\r' || c == u'\n';
-}
 
 // Where the bytes can be cut for decoding: after the last byte below 0x40, which in CP932
 // always stands alone (second bytes of double-byte characters are 0x40 and above).
@@ -37,7 +29,7 @@ qsizetype decodableLength(const QByteArray& bytes) {
 } // namespace
 
 TemplatePieces::TemplatePieces(const QString& path, qsizetype blockSize)
-    : m_path(path), m_fd(::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC)),
+    : m_path(path), m_fd(::open(platform::nativePath(path).constData(), O_RDONLY | O_CLOEXEC)),
       m_blockSize(blockSize) {
     if (m_fd < 0)
         throw platform::Error::fromErrno(errno, path);
@@ -53,47 +45,31 @@ TemplatePieces::~TemplatePieces() {
 }
 
 std::optional<QString> TemplatePieces::next() {
-    m_pieceStart = m_position;
-    if (!more() && !m_pieceAfterFinalComma)
+    const auto scan = [this] {
+        return core::scanPiece(QStringView(m_text).utf16(), m_text.size(), m_position);
+    };
+    core::PieceBounds piece = scan();
+    // The piece, its separator or a CR LF may go on in what is not read yet.
+    while (piece.next >= m_text.size() && !m_fileEnd) {
+        readMore();
+        piece = scan();
+    }
+    if (m_position >= m_text.size() && !m_pieceAfterFinalComma)
         return std::nullopt;
-    m_pieceAfterFinalComma = false;
-    while (more() && isBlank(m_text[m_position]))
-        m_pieceStart = ++m_position;
-
-    QString piece;
-    if (more() && m_text[m_position] == u'"') {
-        m_pieceStart = ++m_position;
-        while (more() && m_text[m_position] != u'"')
-            ++m_position;
-        piece = m_text.mid(m_pieceStart, m_position - m_pieceStart);
-        if (more())
-            ++m_position;
-    } else {
-        while (more() && !isSeparator(m_text[m_position]))
-            ++m_position;
-        piece = m_text.mid(m_pieceStart, m_position - m_pieceStart);
-    }
-    // Whatever follows a closing quotation mark up to the separator is dropped.
-    m_pieceStart = m_position;
-    while (more() && !isSeparator(m_text[m_position]))
-        m_pieceStart = ++m_position;
-
-    if (more()) {
-        const QChar separator = m_text[m_position++];
-        if (separator == u',')
-            m_pieceAfterFinalComma = !more();
-        else if (separator == u'\r' && more() && m_text[m_position] == u'\n')
-            ++m_position;
-    }
-    return piece;
+    m_position = piece.next;
+    m_pieceAfterFinalComma = piece.endedByComma && m_position >= m_text.size();
+    return m_text.mid(piece.start, piece.length);
 }
 
-bool TemplatePieces::readMore() {
-    while (m_position >= m_text.size()) {
-        if (!decodeMore())
-            return false;
+void TemplatePieces::readMore() {
+    // Text before the piece being read is done with; dropping it keeps memory to one piece.
+    m_text.remove(0, m_position);
+    m_position = 0;
+    // At least as much again as the piece so far, so a long piece is scanned again only a
+    // few times.
+    const qsizetype had = m_text.size();
+    while (m_text.size() - had < std::max<qsizetype>(had, 1) && decodeMore()) {
     }
-    return true;
 }
 
 bool TemplatePieces::decodeMore() {
@@ -111,10 +87,6 @@ bool TemplatePieces::decodeMore() {
         const qsizetype length = m_fileEnd ? m_undecoded.size() : decodableLength(m_undecoded);
         if (length == 0)
             continue;
-        // Text before the piece being read is done with; dropping it keeps memory to one piece.
-        m_text.remove(0, m_pieceStart);
-        m_position -= m_pieceStart;
-        m_pieceStart = 0;
         m_text += platform::fromCp932(m_undecoded.first(length));
         m_undecoded.remove(0, length);
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/native_file.h"
 #include "platform/safe_file.h"
 
 #include <QByteArray>
@@ -10,13 +11,11 @@
 // piece and one block of the file at a time. Failures throw platform::Error.
 namespace page {
 
-// Reads a CP932 file piece by piece by the rules of core::PieceReader: a comma or a line end
-// ends a piece, blanks before a piece are skipped, a piece starting with a double quotation
-// mark runs to the next one without the marks and the rest up to the separator is dropped.
+// Reads a CP932 file piece by piece by the piece grammar (core/piece_grammar.h).
 class TemplatePieces {
 public:
     // Opens the file (53 when it is missing, 76 when its folder is).
-    explicit TemplatePieces(const QString& path, qsizetype blockSize = 64 * 1024);
+    explicit TemplatePieces(const QString& path, qsizetype blockSize = platform::kFileBlockSize);
     ~TemplatePieces();
     TemplatePieces(const TemplatePieces&) = delete;
     TemplatePieces& operator=(const TemplatePieces&) = delete;
@@ -25,10 +24,8 @@ public:
     std::optional<QString> next();
 
 private:
-    // Whether m_text[m_position] exists, reading on as far as needed. Reading on may drop
-    // the text before m_pieceStart and so move m_position.
-    bool more() { return m_position < m_text.size() || readMore(); }
-    bool readMore();
+    // Reads on after the piece that begins at m_position, dropping the text before it.
+    void readMore();
     bool decodeMore();
 
     QString m_path;
@@ -36,9 +33,8 @@ private:
     qsizetype m_blockSize;
     bool m_fileEnd = false;
     QByteArray m_undecoded; // read, but possibly ending inside a double-byte character
-    QString m_text;         // decoded; what lies before m_pieceStart is no longer needed
+    QString m_text;         // decoded; what lies before m_position is no longer needed
     qsizetype m_position = 0;
-    qsizetype m_pieceStart = 0;
     // A file ending in a comma still has one (empty) piece after that comma.
     bool m_pieceAfterFinalComma = false;
 };

@@ -1,5 +1,7 @@
 #include "application_folder.h"
 
+#include "platform/native_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +19,7 @@ bool isInstalledLayout(const QString& executableFolder) {
 }
 
 bool isWritableFolder(const QString& folder) {
-    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+    return ::access(nativePath(folder).constData(), W_OK | X_OK) == 0;
 }
 
 } // namespace

@@ -2,14 +2,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <cerrno>
 
 namespace platform {
 
 Error::Error(int number, const QString& description)
-    : std::runtime_error(description.toStdString()), m_number(number),
-      m_description(description) {}
+    : std::runtime_error(description.toStdString()), m_number(number), m_description(description) {}
 
 QString standardDescription(int number) {
     switch (number) {
@@ -44,7 +42,9 @@ QString standardDescription(int number) {
     }
 }
 
-Error Error::fromNumber(int number) { return Error(number, standardDescription(number)); }
+Error Error::fromNumber(int number) {
+    return Error(number, standardDescription(number));
+}
 
 Error Error::fromErrno(int errnoValue, const QString& path) {
     switch (errnoValue) {
@@ -71,9 +71,14 @@ Error Error::fromErrno(int errnoValue, const QString& path) {
     }
 }
 
-QString Error::report(const QString& tag) const {
-    return m_description + QStringLiteral(" (") + tag + QLatin1Char(' ') +
-           QString::number(m_number) + QLatin1Char(')');
+QString Error::report(QStringView tag) const {
+    QString text = m_description;
+    text += u" (";
+    text += tag;
+    text += u' ';
+    text += QString::number(m_number);
+    text += u')';
+    return text;
 }
 
 } // namespace platform

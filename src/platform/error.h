@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 namespace platform {
@@ -37,7 +36,7 @@ public:
     int number() const { return m_number; }
     const QString& description() const { return m_description; }
     // "description (TAG number)", the one message an action shows for its failure.
-    QString report(const QString& tag) const;
+    QString report(QStringView tag) const;
 
 private:
     int m_number;

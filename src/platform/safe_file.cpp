@@ -1,6 +1,7 @@
 #include "safe_file.h"
 
 #include "error.h"
+#include "platform/native_file.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -58,7 +59,7 @@ bool isTemporaryFileName(QStringView fileName) {
 }
 
 SafeFile::SafeFile(const QString& path, FileAccess access)
-    : m_path(path), m_target(QFile::encodeName(path).toStdString()) {
+    : m_path(path), m_target(nativePath(path).toStdString()) {
     // The temporary file is created no more open than the file it becomes.
     mode_t createMode = 0666;
     struct stat existing {};

@@ -1,6 +1,7 @@
 #include "text_file.h"
 
 #include "error.h"
+#include "platform/native_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,10 +15,6 @@
 
 namespace platform {
 namespace {
-
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 class FileDescriptor {
 public:
@@ -37,7 +34,7 @@ private:
 } // namespace
 
 QByteArray readFileBytes(const QString& path, qsizetype limit) {
-    FileDescriptor fd(::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         throw Error::fromErrno(errno, path);
     struct stat info {};
@@ -99,7 +96,7 @@ void writeText(const QString& path, const QString& text, Unmappable mode) {
 
 bool pathExists(const QString& path) {
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(nativePath(path)), error);
+    return std::filesystem::exists(std::filesystem::path(nativePath(path).toStdString()), error);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "trash.h"
 
 #include "error.h"
+#include "platform/native_file.h"
 #include "text_file.h"
 
 #include <QDir>
@@ -59,8 +60,7 @@ QString moveIntoFolder(const QString& path, const QString& folder) {
     if (!QDir().mkpath(folder))
         throw Error::fromNumber(ErrorNumber::PathNotFound);
     const QString target = freePathIn(folder, QFileInfo(path).fileName());
-    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) ==
-        0)
+    if (std::rename(nativePath(path).constData(), nativePath(target).constData()) == 0)
         return target;
     const int error = errno;
     // Another file system: a file can still be copied there, a folder cannot.

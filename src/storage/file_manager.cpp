@@ -1,5 +1,6 @@
 #include "file_manager.h"
 
+#include "core/message_tags.h"
 #include "listing_files.h"
 #include "platform/error.h"
 #include "platform/trash.h"
@@ -22,9 +23,6 @@ namespace {
 using core::Workspace;
 using platform::Error;
 using FileMove = std::pair<QString, QString>; // from, to
-
-const QString kTag = QStringLiteral("RDW");
-const QString kListTag = QStringLiteral("ListSet");
 
 std::array<QString, 3> filesOf(const ListingPaths& paths) {
     return {paths.detail, paths.description, paths.page};
@@ -148,7 +146,7 @@ void removeJournal(const Storage& storage, std::optional<Error>& failure) {
 bool reportFailure(const std::optional<Error>& failure, platform::Prompter& prompter) {
     if (!failure)
         return true;
-    prompter.inform(failure->report(kTag));
+    prompter.inform(failure->report(core::tag::FileManager));
     return false;
 }
 
@@ -163,7 +161,7 @@ bool FileManagerHasEntries(const Storage& storage, platform::Prompter& prompter)
     try {
         readFileLists(storage, lists);
     } catch (const Error& error) {
-        prompter.inform(error.report(kListTag));
+        prompter.inform(error.report(core::tag::FileManagerList));
         return false;
     }
     if (!lists.finished.isEmpty() || !lists.listed.isEmpty())
@@ -177,7 +175,7 @@ FileLists FillFileLists(const Storage& storage, platform::Prompter& prompter) {
     try {
         readFileLists(storage, lists);
     } catch (const Error& error) {
-        prompter.inform(error.report(kListTag));
+        prompter.inform(error.report(core::tag::FileManagerList));
     }
     return lists;
 }
@@ -205,7 +203,7 @@ DeleteOutcome deleteListings(const Storage& storage, int mode, const QStringList
         writeJournal(storage, Action::Delete, mode, selectedTitles, deletedFolder);
         files.copy(storage.path(Workspace::IndexFile), backup);
     } catch (const Error& error) {
-        prompter.inform(error.report(kTag));
+        prompter.inform(error.report(core::tag::FileManager));
         return {};
     }
 
@@ -279,7 +277,7 @@ bool MoveListings(const Storage& storage, int mode, const QStringList& selectedT
             return true;
         writeJournal(storage, Action::Move, mode, selectedTitles);
     } catch (const Error& error) {
-        prompter.inform(error.report(kTag));
+        prompter.inform(error.report(core::tag::FileManager));
         return false;
     }
 
@@ -336,7 +334,7 @@ std::optional<QString> FinishInterruptedFileManagerWork(const Storage& storage) 
         journal = QJsonDocument::fromJson(storage.files->read(path)).object();
     } catch (const Error& error) {
         return QStringLiteral("前回中断したファイルの操作を確かめられませんでした。") +
-               error.report(kTag);
+               error.report(core::tag::FileManager);
     }
     const QString action = journal.value(QStringLiteral("action")).toString();
     const int mode = journal.value(QStringLiteral("mode")).toInt();
@@ -375,7 +373,7 @@ std::optional<QString> FinishInterruptedFileManagerWork(const Storage& storage) 
     std::optional<Error> failure;
     removeJournal(storage, failure);
     if (failure)
-        collected.texts << failure->report(kTag);
+        collected.texts << failure->report(core::tag::FileManager);
     if (!collected.texts.isEmpty())
         return QStringLiteral("前回中断したファイルの操作を最後まで済ませられませんでした。") +
                collected.texts.join(u'\n');

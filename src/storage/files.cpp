@@ -1,6 +1,7 @@
 #include "files.h"
 
 #include "platform/error.h"
+#include "platform/native_file.h"
 #include "platform/safe_file.h"
 #include "platform/text_file.h"
 
@@ -10,13 +11,7 @@
 #include <unistd.h>
 
 namespace storage {
-namespace {
-
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
+namespace {} // namespace
 
 QByteArray Files::read(const QString& path) {
     return platform::readFileBytes(path);
@@ -31,7 +26,8 @@ void Files::copy(const QString& from, const QString& to) {
 }
 
 void Files::move(const QString& from, const QString& to) {
-    if (std::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0)
+    if (std::rename(platform::nativePath(from).constData(), platform::nativePath(to).constData()) ==
+        0)
         return;
     const int error = errno;
     if (error == EXDEV) {
@@ -47,7 +43,7 @@ void Files::move(const QString& from, const QString& to) {
 }
 
 void Files::remove(const QString& path) {
-    if (::unlink(nativePath(path).c_str()) != 0)
+    if (::unlink(platform::nativePath(path).constData()) != 0)
         throw platform::Error::fromErrno(errno, path);
 }
 

@@ -1,5 +1,6 @@
 #include "listing_actions.h"
 
+#include "core/message_tags.h"
 #include "detail_record.h"
 #include "listing_files.h"
 #include "listing_index.h"
@@ -13,9 +14,6 @@ namespace {
 
 using core::Workspace;
 using platform::Error;
-
-const QString kDataFiles = QStringLiteral("DDW");
-const QString kIndex = QStringLiteral("RDW");
 
 // Takes away the files of a save that the index does not name; a failure here only leaves
 // files nothing refers to.
@@ -42,7 +40,7 @@ FinishOutcome FinishListing(const Storage& storage, const core::ListingRecord& r
         outcome.fileStamp = freeFileStamp(storage, now);
         outcome.pagePath = pagePath(storage, EntryKind::Finished, outcome.title);
     } catch (const Error& error) {
-        prompter.inform(error.report(QStringLiteral("F1CC")));
+        prompter.inform(error.report(core::tag::FinishListing));
         return outcome;
     }
 
@@ -53,14 +51,14 @@ FinishOutcome FinishListing(const Storage& storage, const core::ListingRecord& r
         SaveListingFiles(storage, EntryKind::Finished, outcome.fileStamp, {}, record, now);
     } catch (const Error& error) {
         discardListingFiles(storage, outcome.fileStamp);
-        prompter.inform(error.report(kDataFiles));
+        prompter.inform(error.report(core::tag::ListingDataFiles));
         return outcome;
     }
     try {
         previous = UpdateIndex(storage, EntryKind::Finished, outcome.title, outcome.fileStamp, now);
     } catch (const Error& error) {
         discardListingFiles(storage, outcome.fileStamp);
-        prompter.inform(error.report(kIndex));
+        prompter.inform(error.report(core::tag::ListingIndex));
         return outcome;
     }
     outcome.saved = true;
@@ -68,20 +66,20 @@ FinishOutcome FinishListing(const Storage& storage, const core::ListingRecord& r
         for (const QString& name : previous)
             deleteListingFiles(storage, name);
     } catch (const Error& error) {
-        prompter.inform(error.report(kDataFiles));
+        prompter.inform(error.report(core::tag::ListingDataFiles));
     }
     return outcome;
 }
 
 bool SaveDraft(const Storage& storage, const core::ListingRecord& record,
                const platform::Clock& clock, platform::Prompter& prompter) {
-    QString tag = QStringLiteral("mSS");
+    QStringView tag = core::tag::SaveDraft;
     try {
         const QDateTime now = clock.now();
         // The file first: a first draft's entry then never names a missing file.
-        tag = kDataFiles;
+        tag = core::tag::ListingDataFiles;
         SaveListingFiles(storage, EntryKind::Draft, QString(), {}, record, now);
-        tag = kIndex;
+        tag = core::tag::ListingIndex;
         UpdateIndex(storage, EntryKind::Draft, record.TextBoxタイトル, QString(), now);
         return true;
     } catch (const Error& error) {
@@ -104,7 +102,7 @@ std::optional<Draft> OpenDraft(const Storage& storage, platform::Prompter& promp
         const QString path = storage.path(Workspace::DataFolder) + u'/' + draft->fileName;
         return Draft{draft->title, readDescription(*storage.files, path)};
     } catch (const Error& error) {
-        prompter.inform(error.report(QStringLiteral("mSO")));
+        prompter.inform(error.report(core::tag::OpenDraft));
         return std::nullopt;
     }
 }
@@ -114,7 +112,7 @@ std::optional<QList<TitleLine>> FinishedLines(const Storage& storage,
     try {
         return linesOf(readIndex(storage), EntryKind::Finished);
     } catch (const Error& error) {
-        prompter.inform(error.report(QStringLiteral("mCO")));
+        prompter.inform(error.report(core::tag::OpenFinished));
         return std::nullopt;
     }
 }
@@ -138,7 +136,7 @@ std::optional<OpenedListing> OpenFinishedListing(const Storage& storage, const Q
         opened = OpenedListing{ApplyDetailRecord(detail, record), detail.ComboBoxクロネコメール便};
         opened->record.TextBox商品説明 = readDescription(*storage.files, paths.description);
     } catch (const Error& error) {
-        prompter.inform(error.report(QStringLiteral("mCO")));
+        prompter.inform(error.report(core::tag::OpenFinished));
     }
     return opened;
 }

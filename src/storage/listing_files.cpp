@@ -4,6 +4,7 @@
 #include "platform/cp932.h"
 #include "platform/error.h"
 #include "platform/full_width.h"
+#include "platform/native_file.h"
 
 #include <QFile>
 #include <QSet>
@@ -53,7 +54,7 @@ std::optional<QString> pageNameProblem(const QString& title) {
     const QString name = platform::toFullWidth(title) + u".html"_s;
     if (name.contains(u'/') || name.contains(QChar(0)))
         return QStringLiteral("タイトルに「/」など、ファイル名に使えない文字が含まれています。");
-    if (QFile::encodeName(name).size() > kMaxFileNameBytes)
+    if (platform::nativePath(name).size() > kMaxFileNameBytes)
         return QStringLiteral("タイトルが長すぎて、ファイル名にできません。");
     for (const char32_t c : title.toUcs4()) {
         const QString character = QString::fromUcs4(&c, 1);

@@ -97,6 +97,17 @@ ListingIndex parseIndex(const QByteArray& cp932) {
     return index;
 }
 
+QStringList firstRunIndexLines(const QDateTime& now) {
+    // The kind as a quoted number, as the first run has always written it; readInteger
+    // takes both forms.
+    RecordWriter out;
+    out.text(QString::number(int(EntryKind::Placeholder)));
+    out.text({});
+    out.text({});
+    out.dateTime(now);
+    return {QString::fromLatin1(out.bytes())};
+}
+
 QByteArray encodeIndex(const ListingIndex& index) {
     RecordWriter out;
     for (const IndexEntry& entry : index) {

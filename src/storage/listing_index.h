@@ -48,6 +48,8 @@ private:
 };
 
 ListingIndex parseIndex(const QByteArray& cp932);
+// The index a fresh workspace starts with: one placeholder entry stamped `now`, as a line.
+QStringList firstRunIndexLines(const QDateTime& now);
 QByteArray encodeIndex(const ListingIndex& index);
 
 ListingIndex readIndex(const Storage& storage);

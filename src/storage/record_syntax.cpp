@@ -1,11 +1,13 @@
 #include "record_syntax.h"
 
+#include "core/piece_grammar.h"
 #include "platform/cp932.h"
 #include "platform/error.h"
 
 #include <QDate>
 #include <QTime>
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace storage {
@@ -19,9 +21,6 @@ using platform::ErrorNumber::TypeMismatch;
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool isSeparator(char c) {
-    return c == ',' || c == '\r' || c == '\n';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -34,18 +33,23 @@ QString decode(QByteArrayView cp932) {
     return QString::fromLatin1(cp932);
 }
 
+// The one form a date-time field is written in: zeros stand for digits. A time of 00:00:00 is
+// left out, the closing number sign then following the date.
+constexpr char kDateTimeForm[] = "#0000-00-00 00:00:00#";
+constexpr qsizetype kDateTimeLength = sizeof kDateTimeForm - 1;
+constexpr qsizetype kDateLength = 12; // "#0000-00-00#"
+
 int twoDigits(const char* p) {
     return (p[0] - '0') * 10 + (p[1] - '0');
 }
 
 // The form the program writes, checked digit by digit: an index holds thousands of them.
 bool parseWrittenForm(QByteArrayView field, FieldDateTime& value) {
-    static constexpr char kLong[] = "#0000-00-00 00:00:00#";
     const qsizetype size = field.size();
-    if (size != 21 && size != 12)
+    if (size != kDateTimeLength && size != kDateLength)
         return false;
     for (qsizetype i = 0; i < size; ++i) {
-        const char pattern = (size == 12 && i == 11) ? '#' : kLong[i];
+        const char pattern = (size == kDateLength && i == kDateLength - 1) ? '#' : kDateTimeForm[i];
         if (pattern == '0' ? !isDigit(field[i]) : field[i] != pattern)
             return false;
     }
@@ -53,7 +57,7 @@ bool parseWrittenForm(QByteArrayView field, FieldDateTime& value) {
     value.year = twoDigits(p + 1) * 100 + twoDigits(p + 3);
     value.month = twoDigits(p + 6);
     value.day = twoDigits(p + 9);
-    if (size == 21) {
+    if (size == kDateTimeLength) {
         value.hour = twoDigits(p + 12);
         value.minute = twoDigits(p + 15);
         value.second = twoDigits(p + 18);
@@ -124,38 +128,12 @@ void RecordReader::skipEmptyLines() {
 QByteArrayView RecordReader::nextPiece() {
     if (atEnd())
         throw Error::fromNumber(InputPastEndOfFile);
-    m_pieceAfterFinalComma = false;
-    const qsizetype size = m_bytes.size();
+    // Read through constData(): the non-const [] would copy an index shared with the caller.
     const char* bytes = m_bytes.constData();
-    qsizetype pos = m_position;
-    while (pos < size && isBlank(bytes[pos]))
-        ++pos;
-    QByteArrayView piece;
-    if (pos < size && bytes[pos] == '"') {
-        const qsizetype start = pos + 1;
-        qsizetype close = m_bytes.indexOf('"', start);
-        if (close < 0)
-            close = size;
-        piece = QByteArrayView(bytes + start, close - start);
-        pos = std::min(close + 1, size);
-    } else {
-        const qsizetype start = pos;
-        while (pos < size && !isSeparator(bytes[pos]))
-            ++pos;
-        piece = QByteArrayView(bytes + start, pos - start);
-    }
-    // Whatever follows a closing quotation mark up to the separator is dropped.
-    while (pos < size && !isSeparator(bytes[pos]))
-        ++pos;
-    if (pos < size) {
-        const char separator = bytes[pos++];
-        if (separator == ',')
-            m_pieceAfterFinalComma = pos >= size;
-        else if (separator == '\r' && pos < size && bytes[pos] == '\n')
-            ++pos;
-    }
-    m_position = pos;
-    return piece;
+    const core::PieceBounds piece = core::scanPiece(bytes, m_bytes.size(), m_position);
+    m_position = piece.next;
+    m_pieceAfterFinalComma = piece.endedByComma && m_position >= m_bytes.size();
+    return QByteArrayView(bytes + piece.start, piece.length);
 }
 
 std::int16_t RecordReader::readInteger() {
@@ -224,7 +202,8 @@ void RecordWriter::textBytes(QByteArrayView cp932) {
 void RecordWriter::dateTime(const FieldDateTime& value) {
     separate();
     // Built in place and appended once: an index rewrite writes thousands of these.
-    char field[] = "#0000-00-00 00:00:00#";
+    char field[sizeof kDateTimeForm];
+    std::memcpy(field, kDateTimeForm, sizeof field);
     const auto put = [&field](int at, int number, int width) {
         for (int i = at + width - 1; i >= at; --i, number /= 10)
             field[i] = char('0' + number % 10);
@@ -233,14 +212,14 @@ void RecordWriter::dateTime(const FieldDateTime& value) {
     put(6, value.month, 2);
     put(9, value.day, 2);
     if (value.hour == 0 && value.minute == 0 && value.second == 0) {
-        field[11] = '#';
-        m_bytes.append(field, 12);
+        field[kDateLength - 1] = '#';
+        m_bytes.append(field, kDateLength);
         return;
     }
     put(12, value.hour, 2);
     put(15, value.minute, 2);
     put(18, value.second, 2);
-    m_bytes.append(field, 21);
+    m_bytes.append(field, kDateTimeLength);
 }
 
 void RecordWriter::endRecord() {

@@ -19,13 +19,10 @@ struct FieldDateTime {
     QDateTime toDateTime() const;
 };
 
-// Reads the fields of CP932 bytes one after another, splitting them by the piece reader's
-// rules (core::PieceReader): a comma or a line end ends a field, blanks before a field are
-// skipped, a field that starts with a double quotation mark runs to the next one. All of
-// these are ASCII below 0x40 and so never the second byte of a CP932 character, which lets
-// the reader work on the bytes without decoding them. A line end only separates fields, so a
-// record may go on in the next line. Failures throw platform::Error: 62 for a field past the
-// end, 13 for a field that is not of the kind asked for, 6 for an integer too large.
+// Reads the fields of CP932 bytes one after another by the piece grammar
+// (core/piece_grammar.h), on the bytes without decoding them. A line end only separates
+// fields, so a record may go on in the next line. Failures throw platform::Error: 62 for a field
+// past the end, 13 for a field that is not of the kind asked for, 6 for an integer too large.
 class RecordReader {
 public:
     explicit RecordReader(QByteArray cp932);

@@ -1,5 +1,6 @@
 #include "automation.h"
 
+#include "core/message_tags.h"
 #include "platform/error.h"
 
 #include <QElapsedTimer>
@@ -103,8 +104,8 @@ void SearchProduct(BrowserFactory* browsers, const QString& storeAddress, const 
         browser->setVisible(true);
     } catch (const platform::Error& error) {
         prompter.inform(error.number() == platform::ErrorNumber::ObjectNotSet
-                            ? QStringLiteral("接続できません (CB8 91)")
-                            : error.report(QStringLiteral("CB8")));
+                            ? QStringLiteral("接続できません (%1 91)").arg(core::tag::SearchProduct)
+                            : error.report(core::tag::SearchProduct));
     }
 }
 
@@ -151,7 +152,7 @@ void OpenMyPage(BrowserFactory* browsers, const QString& loginAddress, const QSt
     }
 }
 
-void OpenCarrierPage(BrowserFactory* browsers, const QString& page, const QString& tag,
+void OpenCarrierPage(BrowserFactory* browsers, const QString& page, QStringView tag,
                      platform::Prompter& prompter) {
     try {
         std::unique_ptr<Browser> browser = createBrowser(browsers, BrowserKind::Service);
@@ -172,7 +173,7 @@ void OpenManual(BrowserFactory* browsers, const QString& manualAddress,
         browser->navigate(manualAddress);
         browser->setVisible(true);
     } catch (const platform::Error& error) {
-        prompter.inform(error.report(QStringLiteral("CB5")));
+        prompter.inform(error.report(core::tag::Manual));
     }
 }
 

@@ -30,7 +30,7 @@ void OpenMyPage(BrowserFactory* browsers, const QString& loginAddress, const QSt
                 const QString& id, const QString& password, platform::Prompter& prompter,
                 const AutomationPauses& pauses = {});
 // Shows a carrier's home page; `tag` names the action in its failure message.
-void OpenCarrierPage(BrowserFactory* browsers, const QString& page, const QString& tag,
+void OpenCarrierPage(BrowserFactory* browsers, const QString& page, QStringView tag,
                      platform::Prompter& prompter);
 void OpenManual(BrowserFactory* browsers, const QString& manualAddress,
                 platform::Prompter& prompter);

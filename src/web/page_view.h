@@ -7,7 +7,7 @@
 namespace web {
 
 // A page shown inside a window of the program, such as the listing guide.
-// Made by BrowserFactory::createPageView; its parent owns it.
+// Made by PageViewFactory::createPageView; its parent owns it.
 class PageView : public QWidget {
 public:
     using QWidget::QWidget;
@@ -16,6 +16,14 @@ public:
     // Shows the page check's findings in a list beside the page; picking one scrolls the
     // page to it.
     virtual void showFindings(const QList<check::Finding>& findings) = 0;
+};
+
+// Makes the page views; throws platform::Error 91 when none is available.
+class PageViewFactory {
+public:
+    virtual ~PageViewFactory() = default;
+    // A page view owned by `parent`, for a page the program wrote (BrowserKind::Page).
+    virtual PageView* createPageView(QWidget* parent) = 0;
 };
 
 } // namespace web

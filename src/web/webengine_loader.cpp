@@ -52,7 +52,7 @@ PageView* WebEngineLoader::createPageView(QWidget* parent) {
     return module().createPageView(parent);
 }
 
-BrowserFactory& WebEngineLoader::module() {
+WebFactory& WebEngineLoader::module() {
     if (m_module)
         return *m_module;
 
@@ -61,13 +61,13 @@ BrowserFactory& WebEngineLoader::module() {
     // The interface is checked before anything of the module runs, so a stray plugin
     // in its place never gets to make its root object.
     const QString iid = loader.metaData().value(QLatin1String("IID")).toString();
-    if (iid != QLatin1String(TOMOEA_BROWSER_FACTORY_IID)) {
+    if (iid != QLatin1String(TOMOEA_WEB_FACTORY_IID)) {
         qWarning("web engine module %s not loaded: %s", qPrintable(m_modulePath),
                  qPrintable(iid.isEmpty() ? loader.errorString() : QStringLiteral("IID ") + iid));
         throw platform::Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
     }
     g_nextHandler = qInstallMessageHandler(withoutStartAdvice);
-    auto* factory = qobject_cast<BrowserFactory*>(loader.instance());
+    auto* factory = qobject_cast<WebFactory*>(loader.instance());
     qInstallMessageHandler(g_nextHandler);
     if (!factory) {
         qWarning("web engine module %s not loaded: %s", qPrintable(m_modulePath),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser_factory.h"
+#include "web_factory.h"
 
 #include <QString>
 #include <sys/types.h>
@@ -17,10 +17,10 @@ QString defaultWebEngineModulePath();
 // otherwise. It must run before the engine starts.
 void disableSandboxWhenRoot(uid_t effectiveUserId);
 
-// The program's browser factory. The web engine lives in a module of its own that is
+// The program's browser and page view factory. The web engine lives in a module of its own that is
 // loaded the first time a browser or a page view is asked for, so start-up never pays
 // for it. A module that cannot be loaded is error 91, and the next call tries again.
-class WebEngineLoader : public BrowserFactory {
+class WebEngineLoader : public WebFactory {
 public:
     explicit WebEngineLoader(QString modulePath = defaultWebEngineModulePath());
 
@@ -28,11 +28,11 @@ public:
     PageView* createPageView(QWidget* parent) override;
 
 private:
-    BrowserFactory& module();
+    WebFactory& module();
 
     QString m_modulePath;
     // The module's root object; the module stays loaded until the program ends.
-    BrowserFactory* m_module = nullptr;
+    WebFactory* m_module = nullptr;
 };
 
 } // namespace web

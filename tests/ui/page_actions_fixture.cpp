@@ -1,7 +1,7 @@
 #include "page_actions_fixture.h"
 
-#include "app/default_files.h"
 #include "page/built_in_templates.h"
+#include "storage/listing_index.h"
 
 #include <QDir>
 
@@ -10,7 +10,7 @@ void PageActionsFixture::SetUp() {
     for (const char* folder : {"data/after", "userdata/after", "template"})
         QDir().mkpath(m_folder.path(QString::fromLatin1(folder)));
     m_folder.writeLines(QStringLiteral("template/temp1.tmpl"), page::builtInTemplate1Lines());
-    m_folder.writeLines(QStringLiteral("data/tm1.dat"), app::defaultIndexLines(m_clock.time));
+    m_folder.writeLines(QStringLiteral("data/tm1.dat"), storage::firstRunIndexLines(m_clock.time));
 }
 
 ui::Form1& PageActionsFixture::createWindow() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web/browser_factory.h"
+#include "web/web_factory.h"
 
 #include <QHash>
 #include <QPointer>
@@ -45,7 +45,7 @@ public:
     std::optional<QList<check::Finding>> findings;
 };
 
-class FakeBrowserFactory : public web::BrowserFactory {
+class FakeBrowserFactory : public web::WebFactory {
 public:
     // What each address shows; any other address shows an empty page.
     QHash<QString, FakePage> pages;

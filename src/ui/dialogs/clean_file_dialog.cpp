@@ -1,5 +1,6 @@
 #include "ui/dialogs/clean_file_dialog.h"
 
+#include "core/message_tags.h"
 #include "platform/error.h"
 #include "storage/file_manager.h"
 #include "ui/desktop/busy_cursor.h"
@@ -99,9 +100,8 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
         button->setAccessibleDescription(explanation);
         return button;
     };
-    m_Command1 =
-        action(QStringLiteral("Command1"), text(kModeTexts[0].moveCaption),
-               QStringLiteral("Label2"), QStringLiteral("データを出品済みデータにする"), &m_Label2);
+    m_Command1 = action(QStringLiteral("Command1"), text(kModeTexts[0].moveCaption),
+                        QStringLiteral("Label2"), text(kModeTexts[0].moveLabel), &m_Label2);
     m_DELButton =
         action(QStringLiteral("DELButton"), QStringLiteral("削除"), QStringLiteral("Label3"),
                QStringLiteral("データをごみ箱に移します"), &m_Label3);
@@ -269,7 +269,7 @@ void CleanFileDialog::onPreview() {
         browser->navigate(path);
         browser->setVisible(true);
     } catch (const platform::Error& error) {
-        m_prompter.inform(error.report(QStringLiteral("PreviewButton")));
+        m_prompter.inform(error.report(core::tag::FileManagerPreview));
     }
 }
 

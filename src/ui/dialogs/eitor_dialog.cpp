@@ -1,6 +1,7 @@
 #include "ui/dialogs/eitor_dialog.h"
 
 #include "aids/editor.h"
+#include "core/message_tags.h"
 #include "platform/error.h"
 #include "profile/profiles.h"
 
@@ -75,10 +76,10 @@ EitorDialog::EitorDialog(const QString& applicationFolder, platform::Prompter& p
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     const profile::Profiles profiles(m_applicationFolder);
-    const QString section = aids::kEditorSection.toString();
-    m_option = profiles.ReadAuctionIni(section, aids::kEditorKey.toString(), true) == u"0" ? 0 : 1;
+    const aids::EditorChoice choice = aids::readEditorChoice(profiles);
+    m_option = choice.ownProgram ? 1 : 0;
     m_Option1[std::size_t(m_option)]->setChecked(true);
-    m_Text1->setText(profiles.ReadAuctionIni(section, aids::kMyEditorKey.toString(), false));
+    m_Text1->setText(choice.program);
     pathAcceptable();
 }
 
@@ -101,14 +102,10 @@ void EitorDialog::onOk() {
     if (!pathAcceptable())
         return;
     try {
-        const profile::Profiles profiles(m_applicationFolder);
-        const QString section = aids::kEditorSection.toString();
-        // The path first: one that cannot be stored (a character without a CP932 form)
-        // then leaves both keys as they were.
-        profiles.WriteAuctionIni(section, aids::kMyEditorKey.toString(), m_Text1->text());
-        profiles.WriteAuctionIni(section, aids::kEditorKey.toString(), QString::number(m_option));
+        aids::storeEditorChoice(profile::Profiles(m_applicationFolder),
+                                {m_option == 1, m_Text1->text()});
     } catch (const platform::Error& error) {
-        m_prompter.inform(error.report(QStringLiteral("OKButton")));
+        m_prompter.inform(error.report(core::tag::EditorSettings));
         return;
     }
     accept();

@@ -1,5 +1,6 @@
 #include "ui/dialogs/notepad_window.h"
 
+#include "core/message_tags.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
 
@@ -84,7 +85,7 @@ bool NotepadWindow::save() {
     try {
         platform::writeText(m_path, m_text->toPlainText());
     } catch (const platform::Error& error) {
-        m_prompter->inform(error.report(QStringLiteral("Save")));
+        m_prompter->inform(error.report(core::tag::NotepadSave));
         return false;
     }
     m_text->document()->setModified(false);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/password_dialog.h"
 
 #include "aids/password_file.h"
+#include "content/auction_id.h"
 #include "profile/profiles.h"
 #include "ui/widgets/display_label.h"
 
@@ -77,8 +78,7 @@ PasswordDialog::PasswordDialog(const QString& applicationFolder, platform::Promp
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     const profile::Profiles profiles(m_applicationFolder);
-    m_Textyahooid->setText(
-        profiles.ReadBasicIni(QStringLiteral("yahoo"), QStringLiteral("id"), false));
+    m_Textyahooid->setText(content::readAuctionId(profiles));
     m_TextOldPass->setText(aids::ReadAccountPassword(m_applicationFolder, m_prompter));
     m_TextNewPass1->setFocus();
 }

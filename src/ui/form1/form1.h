@@ -10,7 +10,7 @@
 #include "ui/desktop/system_clipboard.h"
 #include "ui/dialogs/notepad_window.h"
 #include "ui/form1/form1_widgets.h"
-#include "web/browser_factory.h"
+#include "web/web_factory.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -24,7 +24,7 @@ struct Form1Services {
     platform::Dialogs* dialogs = nullptr;
     platform::Clock* clock = nullptr;
     // Every page view; without one, showing a page reports that no browser is available.
-    web::BrowserFactory* browsers = nullptr;
+    web::WebFactory* browsers = nullptr;
 };
 
 // The main window. Its controls are built by Form1Widgets, its state apart from them is

@@ -1,8 +1,8 @@
 // The web engine module: everything that needs Qt WebEngine, loaded by WebEngineLoader on
 // first use so the program starts without it.
 #include "browser_window.h"
-#include "web/browser_factory.h"
 #include "web/findings_list.h"
+#include "web/web_factory.h"
 #include "webengine_browser.h"
 
 #include <QApplication>
@@ -64,10 +64,10 @@ private:
 
 } // namespace
 
-class WebEngineModule : public QObject, public BrowserFactory {
+class WebEngineModule : public QObject, public WebFactory {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID TOMOEA_BROWSER_FACTORY_IID)
-    Q_INTERFACES(web::BrowserFactory)
+    Q_PLUGIN_METADATA(IID TOMOEA_WEB_FACTORY_IID)
+    Q_INTERFACES(web::WebFactory)
 
 public:
     WebEngineModule() {

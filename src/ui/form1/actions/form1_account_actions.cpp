@@ -1,7 +1,9 @@
 // The auction account and the web actions: the auction ID and password, the product
 // search, the login to the seller's status page, the carriers' pages and the manual.
 #include "aids/password_file.h"
+#include "content/auction_id.h"
 #include "content/web_addresses.h"
+#include "core/message_tags.h"
 #include "platform/error.h"
 #include "profile/profiles.h"
 #include "ui/dialogs/password_dialog.h"
@@ -17,9 +19,6 @@
 namespace ui {
 namespace {
 
-const QString kYahooSection = QStringLiteral("yahoo");
-const QString kIdKey = QStringLiteral("id");
-
 // Read at each action, so an address changed in setting.ini counts from the next click.
 content::WebAddresses addresses(const Form1Context& c) {
     return content::readWebAddresses(c.form.workspace());
@@ -27,10 +26,10 @@ content::WebAddresses addresses(const Form1Context& c) {
 
 void storeAuctionId(const Form1Context& c) {
     try {
-        profile::Profiles(c.services.applicationFolder)
-            .WriteBasicIni(kYahooSection, kIdKey, c.widgets.m_Textyahooid->text());
+        content::storeAuctionId(profile::Profiles(c.services.applicationFolder),
+                                c.widgets.m_Textyahooid->text());
     } catch (const platform::Error& error) {
-        c.services.prompter->inform(error.report(QStringLiteral("M1ID")));
+        c.services.prompter->inform(error.report(core::tag::AccountId));
     }
 }
 
@@ -40,8 +39,7 @@ void changePassword(const Form1Context& c) {
 }
 
 void openMyPage(const Form1Context& c) {
-    const QString id =
-        profile::Profiles(c.services.applicationFolder).ReadBasicIni(kYahooSection, kIdKey, false);
+    const QString id = content::readAuctionId(profile::Profiles(c.services.applicationFolder));
     const QString password =
         aids::ReadAccountPassword(c.services.applicationFolder, *c.services.prompter);
     const content::WebAddresses web = addresses(c);
@@ -63,11 +61,11 @@ void connectAccountActions(const Form1Context& c) {
     });
     QObject::connect(c.widgets.m_mnumypage, &QAction::triggered, &c.window, [c] { openMyPage(c); });
     QObject::connect(c.widgets.m_CommandButton5, &QPushButton::clicked, &c.window, [c] {
-        web::OpenCarrierPage(c.services.browsers, addresses(c).japanpost, QStringLiteral("CB5"),
+        web::OpenCarrierPage(c.services.browsers, addresses(c).japanpost, core::tag::JapanPostRates,
                              *c.services.prompter);
     });
     QObject::connect(c.widgets.m_CommandButton4, &QPushButton::clicked, &c.window, [c] {
-        web::OpenCarrierPage(c.services.browsers, addresses(c).yamato, QStringLiteral("CB4"),
+        web::OpenCarrierPage(c.services.browsers, addresses(c).yamato, core::tag::YamatoRates,
                              *c.services.prompter);
     });
     QObject::connect(c.widgets.m_mnumanyu, &QAction::triggered, &c.window, [c] {

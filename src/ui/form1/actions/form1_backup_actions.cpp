@@ -3,6 +3,7 @@
 // dialog that can cancel; the window reads the workspace again after a restore.
 #include "aids/phrase_editing.h"
 #include "backup/backup.h"
+#include "core/message_tags.h"
 #include "ui/desktop/busy_cursor.h"
 #include "ui/dialogs/backup_progress.h"
 #include "ui/form1/actions/form1_actions.h"
@@ -17,8 +18,6 @@ namespace ui {
 namespace {
 
 // The tags of the two actions' failure messages, "description (TAG number)".
-constexpr QStringView kBackupTag = u"BK";
-constexpr QStringView kRestoreTag = u"RS";
 constexpr QStringView kArchiveFilter = u"バックアップファイル|*.zip";
 
 QString shownPath(const QString& path) {
@@ -63,7 +62,7 @@ void makeBackup(const Form1Context& c) {
                 QStringLiteral("バックアップを作成しました。\n%1").arg(shownPath(*target)));
     } catch (const platform::Error& e) {
         progress.finish();
-        c.form.prompter().inform(e.report(kBackupTag.toString()));
+        c.form.prompter().inform(e.report(core::tag::Backup));
     }
 }
 
@@ -111,7 +110,7 @@ void restoreFromBackup(const Form1Context& c) {
                                                 "バックアップしてあります。\n%1")
                                      .arg(shownPath(result.automaticBackup)));
     } catch (const platform::Error& e) {
-        c.form.prompter().inform(e.report(kRestoreTag.toString()));
+        c.form.prompter().inform(e.report(core::tag::Restore));
     }
 }
 

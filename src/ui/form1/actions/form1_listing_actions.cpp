@@ -1,5 +1,6 @@
 // The kept listings: the draft, reopening a finished listing, and the about box.
 #include "content/web_addresses.h"
+#include "core/message_tags.h"
 #include "page/title_rules.h"
 #include "platform/error.h"
 #include "storage/listing_actions.h"
@@ -32,7 +33,7 @@ void saveDraft(const Form1Context& c) {
             throw Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
         storage::SaveDraft(storageOf(c), c.window.record(), *c.services.clock, c.form.prompter());
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(QStringLiteral("mSS")));
+        c.form.prompter().inform(error.report(core::tag::SaveDraft));
     }
 }
 
@@ -70,17 +71,16 @@ void openFinishedListing(const Form1Context& c) {
 
 void openHomePage(const Form1Context& c) {
     try {
-        QString address = content::readWebAddresses(c.form.workspace()).home;
-        if (!address.endsWith(u'/'))
-            address += u'/';
+        const QString address =
+            content::homePageAddress(content::readWebAddresses(c.form.workspace()).home);
         if (!c.services.browsers)
             throw Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
         const std::unique_ptr<web::Browser> browser =
             c.services.browsers->createBrowser(web::BrowserKind::Service);
-        browser->navigate(address + QStringLiteral("index.html"));
+        browser->navigate(address);
         browser->setVisible(true);
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(QStringLiteral("CB5")));
+        c.form.prompter().inform(error.report(core::tag::HomePage));
     }
 }
 

@@ -1,8 +1,8 @@
 // The page actions: the template choice, and the preview, finish and list that turn the
 // window into a page with the chosen template.
 #include "check/page_check_task.h"
-#include "content/number_text.h"
-#include "content/web_addresses.h"
+#include "content/page_inputs.h"
+#include "core/message_tags.h"
 #include "page/assemble_page.h"
 #include "page/title_rules.h"
 #include "platform/error.h"
@@ -25,69 +25,11 @@ namespace {
 using core::Workspace;
 using platform::Error;
 
-// A held value that is no number counts as out of range, so it takes the replacement and
-// the replacement is held from then on, as for any other value out of range.
-int heldNumber(const QString& text) {
-    try {
-        return content::intFromText(text);
-    } catch (const Error&) {
-        return -1;
-    }
-}
-
-page::PageStyle heldPageStyle(const core::HeldSelections& held) {
-    page::PageStyle style;
-    style.colourPreset = held.colourPreset;
-    style.width = heldNumber(held.displayWidthPosition);
-    style.position = held.displayPosition;
-    style.titleStyle = heldNumber(held.titleStyle);
-    style.titleSize = heldNumber(held.titleSize);
-    style.headingStyle = heldNumber(held.headingStyle);
-    style.headingSize = heldNumber(held.headingSize);
-    style.textStyle = heldNumber(held.textStyle);
-    style.textSize = held.textSizePosition;
-    return style;
-}
-
-void holdPageStyle(core::HeldSelections& held, const page::PageStyle& style) {
-    held.colourPreset = style.colourPreset;
-    held.displayWidthPosition = QString::number(style.width);
-    held.displayPosition = std::int16_t(style.position);
-    held.titleStyle = QString::number(style.titleStyle);
-    held.titleSize = QString::number(style.titleSize);
-    held.headingStyle = QString::number(style.headingStyle);
-    held.headingSize = QString::number(style.headingSize);
-    held.textStyle = QString::number(style.textStyle);
-    held.textSizePosition = std::int16_t(style.textSize);
-}
-
-// Everything the page is made from, read from the window now.
-page::PageInputs pageInputs(const Form1Context& c, const QString& outputPath) {
-    page::PageInputs inputs;
-    inputs.record = c.window.record();
-    const core::ListingRecord& record = inputs.record;
-    inputs.style = heldPageStyle(c.form.held());
-    inputs.mainColours = page::mainPresetColours(record.L92);
-    inputs.subColours = page::subPresetColours(record.L93);
-    inputs.titleColour = record.CommandT;
-    inputs.headingColour = record.CommandM;
-    inputs.textColour = record.CommandSR;
-    // The region chosen now, not the one held at the last activation.
-    const int region = record.Combo都道府県.position;
-    if (region >= 0 && region < c.form.prefectureTable().size())
-        inputs.regionName = c.form.prefectureTable().at(region);
-    inputs.linkTable = c.form.linkTable();
-    inputs.homePage = content::readWebAddresses(c.form.workspace()).home;
-    inputs.templatePath = page::templatePathIn(c.form.workspace().path(Workspace::TemplateFolder),
-                                               c.form.held().templateName);
-    inputs.outputPath = outputPath;
-    return inputs;
-}
-
 // Page assembly reports its own failures; the style it brought into range is held.
 void assemblePage(const Form1Context& c, const QString& outputPath) {
-    const page::PageStyle style = page::AssemblePage(pageInputs(c, outputPath), c.form.prompter());
-    holdPageStyle(c.form.held(), style);
+    const page::PageStyle style = page::AssemblePage(
+        content::pageInputs(c.form, c.window.record(), outputPath), c.form.prompter());
+    content::holdPageStyle(c.form.held(), style);
 }
 
 // Tidies the title field and checks it; false when the action stops there.
@@ -106,7 +48,7 @@ bool pageNameAccepted(const Form1Context& c, const QString& title) {
     return true;
 }
 
-web::BrowserFactory& browsers(const Form1Context& c) {
+web::WebFactory& browsers(const Form1Context& c) {
     if (!c.services.browsers)
         throw Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
     return *c.services.browsers;
@@ -126,7 +68,7 @@ void chooseTemplate(const Form1Context& c) {
         c.form.held().templateName = name;
         c.widgets.m_Label15->setText(QStringLiteral("テンプレート：") + name);
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(QStringLiteral("CB19")));
+        c.form.prompter().inform(error.report(core::tag::ChooseTemplate));
     }
 }
 
@@ -151,7 +93,7 @@ void preview(const Form1Context& c) {
                                       }
                                   });
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(QStringLiteral("CB12")));
+        c.form.prompter().inform(error.report(core::tag::Preview));
     }
 }
 
@@ -180,7 +122,7 @@ void finish(const Form1Context& c) {
         c.widgets.m_TextBoxタイトル->setText(outcome.title);
         assemblePage(c, outcome.pagePath);
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(QStringLiteral("F1CC")));
+        c.form.prompter().inform(error.report(core::tag::FinishListing));
     }
 }
 
@@ -188,12 +130,11 @@ void finish(const Form1Context& c) {
 // guide opens without it: the title can still be copied.
 void showListingGuide(const Form1Context& c, const QString& listingPagePath,
                       const QString& listingTitle) {
-    const QString tag = QStringLiteral("Command2");
     QString pageText;
     try {
         pageText = listingPageText(listingPagePath);
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(tag));
+        c.form.prompter().inform(error.report(core::tag::List));
     }
     web::PageView* view = nullptr;
     try {
@@ -204,7 +145,7 @@ void showListingGuide(const Form1Context& c, const QString& listingPagePath,
             c.form.workspace(), listingPagePath, view,
             [view](const QList<check::Finding>& findings) { view->showFindings(findings); });
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(tag));
+        c.form.prompter().inform(error.report(core::tag::List));
     }
     SyupinDialog guide(listingTitle, pageText, view, c.clipboard, &c.window);
     guide.exec();
@@ -222,7 +163,7 @@ void list(const Form1Context& c) {
         assemblePage(c, path);
         showListingGuide(c, path, title);
     } catch (const Error& error) {
-        c.form.prompter().inform(error.report(QStringLiteral("Command2")));
+        c.form.prompter().inform(error.report(core::tag::List));
     }
 }
 

@@ -2,6 +2,7 @@
 // the editor settings, and the aids of the title and description fields.
 #include "aids/field_aids.h"
 #include "aids/phrase_editing.h"
+#include "core/message_tags.h"
 #include "platform/error.h"
 #include "ui/desktop/qt_dialogs.h"
 #include "ui/dialogs/eitor_dialog.h"
@@ -62,7 +63,7 @@ void showEditorSettings(const Form1Context& c) {
         EitorDialog dialog(c.services.applicationFolder, *c.services.prompter, *dialogs, &c.window);
         dialog.exec();
     } catch (const platform::Error& error) {
-        c.services.prompter->inform(error.report(QStringLiteral("mnuediter")));
+        c.services.prompter->inform(error.report(core::tag::EditorMenu));
     }
 }
 

@@ -1,11 +1,11 @@
-#include "page_text.h"
+#include "cp932_table.h"
 
 #include <array>
 #include <cerrno>
 #include <iconv.h>
 #include <vector>
 
-namespace check {
+namespace platform {
 namespace {
 
 constexpr char32_t kNone = 0xFFFFFFFF;
@@ -103,4 +103,4 @@ QByteArray utf8FromCp932(QByteArrayView bytes) {
     return utf8;
 }
 
-} // namespace check
+} // namespace platform

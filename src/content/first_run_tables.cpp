@@ -1,13 +1,13 @@
-#include "default_files.h"
+#include "first_run_tables.h"
 
 #include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
-namespace app {
+namespace content {
 
-QStringList defaultShippingRateLines() {
+QStringList firstRunShippingRateLines() {
     // Each service's rows in the order the rate table reads them.
     const std::vector<std::pair<QString, QStringList>> services = {
         {u"定形郵便物"_s, {u"25,80,0"_s, u"50,90,0"_s}},
@@ -38,7 +38,7 @@ QStringList defaultShippingRateLines() {
     return lines;
 }
 
-QStringList defaultRegionLines() {
+QStringList firstRunRegionLines() {
     // The seller's region is stored as a position in this list, so the order is fixed.
     return {
         u"北海道"_s, u"青森県"_s,   u"岩手県"_s, u"宮城県"_s,   u"秋田県"_s, u"山形県"_s,
@@ -52,23 +52,7 @@ QStringList defaultRegionLines() {
     };
 }
 
-QStringList defaultNotesPhraseLines() {
-    return {u"●ノークレーム・ノーリターンでお願いします。"_s};
-}
-
-QStringList defaultPaymentPhraseLines() {
-    return {u"落札価格 + 送料 がお支払い金額となります。"_s};
-}
-
-QStringList defaultShippingPhraseLines() {
-    return {u"配送時の事故等については当方は一切責任を負えません。"_s};
-}
-
-QStringList defaultStockPhraseLines() {
-    return {u"定型文を書く"_s};
-}
-
-QStringList defaultLinkInfoLines() {
+QStringList firstRunLinkInfoLines() {
     // The file is read as comma-separated pieces, so no line may hold a comma. Page assembly
     // finds the lines by the words in them; "%yahooid" becomes the seller's auction ID.
     return {
@@ -87,12 +71,4 @@ QStringList defaultLinkInfoLines() {
     };
 }
 
-QStringList defaultIndexLines(const QDateTime& now) {
-    // A date-time field holds whole seconds and leaves out a time of day of 00:00:00.
-    const QTime time = now.time();
-    const bool midnight = time.hour() == 0 && time.minute() == 0 && time.second() == 0;
-    const QString stamp = now.toString(midnight ? u"yyyy-MM-dd"_s : u"yyyy-MM-dd HH:mm:ss"_s);
-    return {u"\"0\",\"\",\"\",#"_s + stamp + u'#'};
-}
-
-} // namespace app
+} // namespace content
