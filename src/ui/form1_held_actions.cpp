@@ -30,10 +30,11 @@ void connectHeldActions(const Form1Context& c) {
     const auto rows = content::form1Controls();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         if (const auto* list =
-                std::get_if<core::ComboValue core::ListingRecord::*>(&rows[row].field))
+                std::get_if<core::ComboValue core::ListingRecord::*>(&rows[row].field)) {
             QObject::connect(
                 static_cast<QComboBox*>(c.widgets.control(row)), &QComboBox::currentIndexChanged,
                 &c.window, [c, list = *list](int position) { c.form.followList(list, position); });
+        }
         // The swatches showing a colour of the record are the ones the seller picks.
         if (const auto* colour =
                 std::get_if<platform::ColourValue core::ListingRecord::*>(&rows[row].field)) {
