@@ -74,6 +74,7 @@ struct ControlEntry {
     Recomposes recomposes = Recomposes::Nothing;
 };
 
+// The flags of a row of form1_control_rows.inc, and the entry it makes.
 namespace control_rows {
 
 inline constexpr unsigned kHidden = 1;
