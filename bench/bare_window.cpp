@@ -2,7 +2,7 @@
 // window in the program's style and font showing one Japanese caption, the least any Japanese
 // window pays (loading the CJK font). Both leave as soon as they are shown, exactly like the
 // program does under TOMOEA_EXIT_AFTER_SHOW.
-#include "ui/app_style.h"
+#include "ui/desktop/app_style.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // measures reading the index; this adds the list boxes. Target: under a second at 10,000.
 #include "platform/prompter.h"
 #include "storage/listing_index.h"
-#include "ui/clean_file_dialog.h"
-#include "ui/system_clipboard.h"
+#include "ui/desktop/system_clipboard.h"
+#include "ui/dialogs/clean_file_dialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,9 +2,9 @@
 #include "platform/clock.h"
 #include "qt_translations.h"
 #include "start_up.h"
-#include "ui/app_style.h"
-#include "ui/message_box_prompter.h"
-#include "ui/qt_dialogs.h"
+#include "ui/desktop/app_style.h"
+#include "ui/desktop/message_box_prompter.h"
+#include "ui/desktop/qt_dialogs.h"
 #include "web/webengine_loader.h"
 
 #include <QApplication>

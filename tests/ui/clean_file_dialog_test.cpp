@@ -2,8 +2,8 @@
 #include "fake_browser.h"
 #include "form1_fixture.h"
 #include "storage/listing_index.h"
-#include "ui/clean_file_dialog.h"
-#include "ui/system_clipboard.h"
+#include "ui/desktop/system_clipboard.h"
+#include "ui/dialogs/clean_file_dialog.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

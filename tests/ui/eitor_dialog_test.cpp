@@ -3,7 +3,7 @@
 #include "scripted_dialogs.h"
 #include "scripted_prompter.h"
 #include "temp_app_folder.h"
-#include "ui/eitor_dialog.h"
+#include "ui/dialogs/eitor_dialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

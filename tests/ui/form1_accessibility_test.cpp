@@ -3,7 +3,7 @@
 #include "accessible_names.h"
 #include "content/form1_controls.h"
 #include "form1_fixture.h"
-#include "ui/swatch_label.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAccessibleActionInterface>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "fake_browser.h"
 #include "form1_fixture.h"
 #include "profile/profiles.h"
-#include "ui/password_dialog.h"
+#include "ui/dialogs/password_dialog.h"
 
 #include <QAction>
 #include <QApplication>

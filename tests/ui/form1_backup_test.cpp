@@ -4,7 +4,7 @@
 #include "backup/backup.h"
 #include "form1_fixture.h"
 #include "scripted_dialogs.h"
-#include "ui/backup_progress.h"
+#include "ui/dialogs/backup_progress.h"
 
 #include <QAction>
 #include <QApplication>

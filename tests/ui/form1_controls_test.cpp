@@ -2,7 +2,7 @@
 // caption, place, accessible name and visibility; and nothing exists beyond the table.
 #include "content/form1_controls.h"
 #include "form1_fixture.h"
-#include "ui/swatch_label.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAction>
 #include <QCheckBox>

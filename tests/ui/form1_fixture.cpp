@@ -1,6 +1,6 @@
 #include "form1_fixture.h"
 
-#include "ui/app_style.h"
+#include "ui/desktop/app_style.h"
 
 #include <QApplication>
 #include <QClipboard>

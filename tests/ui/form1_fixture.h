@@ -4,7 +4,7 @@
 #include "fixed_clock.h"
 #include "scripted_prompter.h"
 #include "temp_app_folder.h"
-#include "ui/form1.h"
+#include "ui/form1/form1.h"
 
 #include <QSignalSpy>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The main window used from the keyboard alone: menu access keys, the Tab order of each
 // page, and the colour swatches that act as buttons.
 #include "form1_fixture.h"
-#include "ui/swatch_label.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The draft, reopening a finished listing and the about box, from the main window.
 #include "content/shipping_composer.h"
 #include "page_actions_fixture.h"
-#include "ui/open_cmp_dialog.h"
-#include "ui/version_dialog.h"
+#include "ui/dialogs/open_cmp_dialog.h"
+#include "ui/dialogs/version_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 #include "platform/cp932.h"
 #include "profile/profiles.h"
 #include "storage/listing_index.h"
-#include "ui/system_clipboard.h"
-#include "ui/syupin_dialog.h"
+#include "ui/desktop/system_clipboard.h"
+#include "ui/dialogs/syupin_dialog.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "form1_fixture.h"
 #include "profile/profiles.h"
 #include "scripted_dialogs.h"
-#include "ui/swatch_label.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 // The window as a whole: its fixed size, its record of the fields, and closing it.
 #include "form1_fixture.h"
-#include "ui/swatch_label.h"
+#include "ui/widgets/swatch_label.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 #include "platform/cp932.h"
 #include "scripted_prompter.h"
 #include "temp_app_folder.h"
-#include "ui/notepad_window.h"
+#include "ui/dialogs/notepad_window.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../app/modal.h"
 #include "accessible_names.h"
 #include "fake_browser.h"
 #include "form1_fixture.h"
+#include "modal.h"
 #include "scripted_dialogs.h"
 
 #include <QAbstractButton>

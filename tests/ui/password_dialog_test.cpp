@@ -2,7 +2,7 @@
 #include "profile/profiles.h"
 #include "scripted_prompter.h"
 #include "temp_app_folder.h"
-#include "ui/password_dialog.h"
+#include "ui/dialogs/password_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

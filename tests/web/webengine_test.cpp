@@ -32,7 +32,9 @@ public:
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                 const QByteArray head = socket->readAll();
                 const QByteArray line = head.left(head.indexOf("\r\n"));
-                requests << QString::fromUtf8(line);
+                // The engine asks for the site's icon on its own, at a time of its choosing.
+                if (!line.startsWith("GET /favicon.ico "))
+                    requests << QString::fromUtf8(line);
                 if (line.contains("/never"))
                     return;
                 if (line.startsWith("GET /form "))

@@ -1,0 +1,265 @@
+#include "ui/dialogs/clean_file_dialog.h"
+
+#include "platform/error.h"
+#include "storage/file_manager.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+struct ModeTexts {
+    const char16_t* heading;     // Label1
+    const char16_t* listName;    // what a screen reader calls the list
+    const char16_t* moveCaption; // Command1
+    const char16_t* moveLabel;   // Label2
+    const char16_t* moveQuestion;
+};
+
+const ModeTexts kModeTexts[2] = {
+    {u"完成ファイル", u"完成ファイルの一覧", u"出品済にする", u"データを出品済みファイルにする",
+     u"出品済にしますか？"},
+    {u"出品済ファイル", u"出品済ファイルの一覧", u"完成に戻す", u"データを完成ファイルに戻す",
+     u"完成に戻しますか？"},
+};
+
+QString text(const char16_t* utf16) {
+    return QString::fromUtf16(utf16);
+}
+
+template <typename Widget> Widget* named(Widget* widget, const QString& objectName) {
+    widget->setObjectName(objectName);
+    return widget;
+}
+
+} // namespace
+
+CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prompter& prompter,
+                                 web::BrowserFactory* browsers, aids::Clipboard& clipboard,
+                                 QWidget* parent)
+    : QDialog(parent), m_storage(storage), m_prompter(prompter), m_browsers(browsers),
+      m_clipboard(clipboard) {
+    setObjectName(QStringLiteral("CleanFileDialog"));
+    setWindowTitle(QStringLiteral("ファイル一覧"));
+
+    m_Label1 = named(new QLabel(this), QStringLiteral("Label1"));
+    QFont headingFont = m_Label1->font();
+    headingFont.setPointSize(12);
+    headingFont.setBold(true);
+    m_Label1->setFont(headingFont);
+
+    m_CancelButton =
+        named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("CancelButton"));
+    m_CancelButton->setAccessibleName(QStringLiteral("キャンセル"));
+    m_CancelButton->setAutoDefault(false);
+
+    auto* lists = new QGridLayout;
+    auto* options = new QButtonGroup(this);
+    auto* optionRow = new QHBoxLayout;
+    const QString optionCaptions[2] = {QStringLiteral(" 完成ファイル"),
+                                       QStringLiteral(" 出品済ファイル")};
+    for (int i = 0; i < 2; ++i) {
+        auto* list = named(new QListWidget(this), QStringLiteral("List1_%1").arg(i));
+        list->setAccessibleName(text(kModeTexts[i].listName));
+        // Shift and Ctrl with the mouse or the arrow keys and Space, as in any list.
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        // Every line is one line of text: this keeps filling a long index cheap.
+        list->setUniformItemSizes(true);
+        list->setMinimumSize(420, 220);
+        lists->addWidget(list, 0, 0); // both in one place; ShowMode shows one
+        m_List1[i] = list;
+
+        auto* option =
+            named(new QRadioButton(optionCaptions[i], this), QStringLiteral("Option1_%1").arg(i));
+        option->setAccessibleName(optionCaptions[i].trimmed());
+        options->addButton(option, i);
+        optionRow->addWidget(option);
+        m_Option1[i] = option;
+    }
+    optionRow->addStretch();
+
+    const auto action = [this](const QString& objectName, const QString& caption,
+                               const QString& labelName, const QString& explanation,
+                               QLabel** label) {
+        auto* button = named(new QPushButton(caption, this), objectName);
+        button->setAutoDefault(false);
+        button->setMinimumWidth(110);
+        *label = named(new QLabel(explanation, this), labelName);
+        button->setAccessibleDescription(explanation);
+        return button;
+    };
+    m_Command1 =
+        action(QStringLiteral("Command1"), text(kModeTexts[0].moveCaption),
+               QStringLiteral("Label2"), QStringLiteral("データを出品済みデータにする"), &m_Label2);
+    m_DELButton =
+        action(QStringLiteral("DELButton"), QStringLiteral("削除"), QStringLiteral("Label3"),
+               QStringLiteral("データを完全に削除します"), &m_Label3);
+    m_CopyButton =
+        action(QStringLiteral("CopyButton"), QStringLiteral("コピー"), QStringLiteral("Label4"),
+               QStringLiteral("選択したタイトルをクリップボードへコピーします"), &m_Label4);
+    m_PreviewButton = action(QStringLiteral("PreviewButton"), QStringLiteral("プレビュー"),
+                             QStringLiteral("Label5"),
+                             QStringLiteral("作成した商品説明を確認できます"), &m_Label5);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(m_Label1);
+    heading->addStretch();
+    heading->addWidget(m_CancelButton, 0, Qt::AlignTop);
+
+    auto* actions = new QGridLayout;
+    const std::array<std::pair<QPushButton*, QLabel*>, 4> rows = {{{m_Command1, m_Label2},
+                                                                   {m_DELButton, m_Label3},
+                                                                   {m_CopyButton, m_Label4},
+                                                                   {m_PreviewButton, m_Label5}}};
+    for (int row = 0; row < int(rows.size()); ++row) {
+        actions->addWidget(rows[row].first, row, 0);
+        actions->addWidget(rows[row].second, row, 1);
+    }
+    actions->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addLayout(lists, 1);
+    layout->addLayout(optionRow);
+    layout->addSpacing(8);
+    layout->addLayout(actions);
+
+    // Tab goes down the window as it reads; the two lists share one stop, as only one shows.
+    setTabOrder(m_List1[0], m_List1[1]);
+    setTabOrder(m_List1[1], m_Option1[0]);
+    setTabOrder(m_Option1[0], m_Option1[1]);
+    setTabOrder(m_Option1[1], m_Command1);
+    setTabOrder(m_Command1, m_DELButton);
+    setTabOrder(m_DELButton, m_CopyButton);
+    setTabOrder(m_CopyButton, m_PreviewButton);
+    setTabOrder(m_PreviewButton, m_CancelButton);
+
+    // Toggled rather than clicked: assistive technology checks an option without a click.
+    connect(options, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            onOption(id);
+    });
+    connect(m_Command1, &QPushButton::clicked, this, [this] { onMove(); });
+    connect(m_DELButton, &QPushButton::clicked, this, [this] { onDelete(); });
+    connect(m_CopyButton, &QPushButton::clicked, this, [this] { onCopy(); });
+    connect(m_PreviewButton, &QPushButton::clicked, this, [this] { onPreview(); });
+    connect(m_CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Dialog load: mode 0, fresh lists, nothing copied yet.
+    m_mode = 0;
+    FillFileLists();
+    ShowMode();
+    m_copiedTitles.clear();
+    m_List1[0]->setFocus();
+}
+
+void CleanFileDialog::FillFileLists() {
+    for (QListWidget* list : m_List1)
+        list->clear();
+    const storage::FileLists lists = storage::FillFileLists(m_storage, m_prompter);
+    m_List1[0]->addItems(lists.finished);
+    m_List1[1]->addItems(lists.listed);
+    // Space and the arrow keys start from the top line rather than from nowhere.
+    for (QListWidget* list : m_List1)
+        if (list->count() > 0)
+            list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+void CleanFileDialog::ShowMode() {
+    const ModeTexts& texts = kModeTexts[m_mode];
+    m_Option1[m_mode]->setChecked(true);
+    m_Label1->setText(text(texts.heading));
+    const bool hadFocus = m_List1[1 - m_mode]->hasFocus();
+    m_List1[1 - m_mode]->hide();
+    m_List1[m_mode]->show();
+    if (hadFocus)
+        m_List1[m_mode]->setFocus();
+    m_Command1->setText(text(texts.moveCaption));
+    m_Label2->setText(text(texts.moveLabel));
+    m_Command1->setAccessibleDescription(text(texts.moveLabel));
+}
+
+int CleanFileDialog::IsTitleSelected(const QString& title) const {
+    const QListWidget* list = visibleList();
+    for (int row = 0; row < list->count(); ++row) {
+        const QListWidgetItem* item = list->item(row);
+        if (item->isSelected() && item->text() == title)
+            return 1;
+    }
+    return 0;
+}
+
+QStringList CleanFileDialog::selectedTitles() const {
+    const QListWidget* list = visibleList();
+    QModelIndexList rows = list->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList titles;
+    titles.reserve(rows.size());
+    for (const QModelIndex& row : std::as_const(rows))
+        titles << row.data().toString();
+    return titles;
+}
+
+bool CleanFileDialog::hasSelection() {
+    if (visibleList()->selectionModel()->hasSelection())
+        return true;
+    m_prompter.inform(QStringLiteral("選択されていません"));
+    return false;
+}
+
+void CleanFileDialog::onOption(int index) {
+    m_mode = index;
+    ShowMode();
+}
+
+void CleanFileDialog::onMove() {
+    if (!hasSelection() || !m_prompter.ask(text(kModeTexts[m_mode].moveQuestion)))
+        return;
+    // The lists are read again even after a failure: the index then says where each
+    // listing's files ended up.
+    storage::MoveListings(m_storage, m_mode, selectedTitles(), m_prompter);
+    FillFileLists();
+}
+
+void CleanFileDialog::onDelete() {
+    if (!hasSelection() || !m_prompter.ask(QStringLiteral("削除しますか？")))
+        return;
+    storage::DeleteListings(m_storage, m_mode, selectedTitles(), m_prompter);
+    FillFileLists();
+}
+
+void CleanFileDialog::onCopy() {
+    if (!hasSelection())
+        return;
+    m_Text1 = storage::copiedTitles(selectedTitles());
+    m_clipboard.setText(m_Text1);
+    m_copiedTitles = m_Text1;
+}
+
+void CleanFileDialog::onPreview() {
+    if (!hasSelection())
+        return;
+    try {
+        const QString path =
+            storage::previewPagePath(m_storage, m_mode, selectedTitles().constFirst());
+        if (!m_browsers)
+            throw platform::Error::fromNumber(platform::ErrorNumber::ObjectNotSet);
+        // Released at the end of the block: a shown browser window stays open on its own.
+        std::unique_ptr<web::Browser> browser = m_browsers->createBrowser(web::BrowserKind::Page);
+        browser->navigate(path);
+        browser->setVisible(true);
+    } catch (const platform::Error& error) {
+        m_prompter.inform(error.report(QStringLiteral("PreviewButton")));
+    }
+}
+
+} // namespace ui
