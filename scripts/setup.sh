@@ -14,6 +14,9 @@ packages=(
     # what a screen reader sees, for the accessibility-bus test: the bus, its Python client,
     # a session bus launcher and real mouse clicks on a display
     at-spi2-core python3-pyatspi dbus-x11 xdotool
+    # the Debian package: CPack's library dependencies (dpkg-shlibdeps and file), and the
+    # checks of its menu entry and AppStream metadata
+    dpkg-dev file appstream desktop-file-utils
 )
 # Only for scripts/fuzz.sh (`setup.sh --fuzz`): Clang with libFuzzer and the sanitizers'
 # run-time libraries. The ordinary build and tests do not need them.

@@ -1,3 +1,4 @@
+#include "exit_hooks.h"
 #include "platform/application_folder.h"
 #include "platform/clock.h"
 #include "qt_translations.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QTimer>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -32,10 +32,7 @@ int main(int argc, char** argv) {
     prompter.setParent(window);
     dialogs.setParent(window);
 
-    // The start-up benchmark measures the time until the window is shown, then leaves.
-    // Leaves at once, without the exit save: only the way to the shown window is timed.
-    if (qEnvironmentVariableIsSet("TOMOEA_EXIT_AFTER_SHOW"))
-        QTimer::singleShot(0, &application, [] { std::_Exit(EXIT_SUCCESS); });
+    app::installExitHooks(*window);
 
     const int exitCode = application.exec();
     delete window;

@@ -3,7 +3,6 @@
 #include "colour.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace platform {
@@ -21,6 +20,11 @@ public:
                                             const QString& filter) {
         (void)title, (void)path, (void)filter;
         return std::nullopt;
+    }
+    // Shows `folder` in the desktop's file manager; false when nothing could show it.
+    virtual bool openFolder(const QString& folder) {
+        (void)folder;
+        return false;
     }
 };
 

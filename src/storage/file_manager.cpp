@@ -79,9 +79,9 @@ void readFileLists(const Storage& storage, FileLists& lists) {
     while (!reader.atEnd()) {
         const IndexEntry entry = reader.next();
         if (entry.kind == EntryKind::Finished)
-            lists.finished << entry.title;
+            lists.finished << TitleLine{entry.title, entry.savedAt};
         else if (entry.kind == EntryKind::Listed)
-            lists.listed << entry.title;
+            lists.listed << TitleLine{entry.title, entry.savedAt};
     }
 }
 

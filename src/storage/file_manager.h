@@ -22,8 +22,8 @@ inline constexpr QStringView kFileManagerJournal = u"data/tm1.journal";
 EntryKind kindOfMode(int mode);
 
 struct FileLists {
-    QStringList finished; // List1 element 0, in index order, once per entry
-    QStringList listed;   // List1 element 1
+    QList<TitleLine> finished; // List1 element 0, in index order, once per entry
+    QList<TitleLine> listed;   // List1 element 1
 };
 
 // ShowFileManager's first step: false, after "ファイルがありません", when the index has no

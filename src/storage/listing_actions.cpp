@@ -109,9 +109,10 @@ std::optional<Draft> OpenDraft(const Storage& storage, platform::Prompter& promp
     }
 }
 
-std::optional<QStringList> FinishedTitles(const Storage& storage, platform::Prompter& prompter) {
+std::optional<QList<TitleLine>> FinishedLines(const Storage& storage,
+                                              platform::Prompter& prompter) {
     try {
-        return titlesOf(readIndex(storage), EntryKind::Finished);
+        return linesOf(readIndex(storage), EntryKind::Finished);
     } catch (const Error& error) {
         prompter.inform(error.report(QStringLiteral("mCO")));
         return std::nullopt;

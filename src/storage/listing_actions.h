@@ -2,6 +2,7 @@
 
 #include "core/listing_record.h"
 #include "files.h"
+#include "listing_index.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 
@@ -50,9 +51,9 @@ struct Draft {
 // "下書きファイルはありません。" or a " (mSO " report) leaves the window unchanged.
 std::optional<Draft> OpenDraft(const Storage& storage, platform::Prompter& prompter);
 
-// The lines of "完成ファイルを開く": the titles of the finished entries in index order,
-// once per entry; nothing after a " (mCO " report.
-std::optional<QStringList> FinishedTitles(const Storage& storage, platform::Prompter& prompter);
+// The lines of "完成ファイルを開く": the finished entries in index order, once per entry;
+// nothing after a " (mCO " report.
+std::optional<QList<TitleLine>> FinishedLines(const Storage& storage, platform::Prompter& prompter);
 
 struct OpenedListing {
     // The window's record with the title, the choices of the detail record and, unless its

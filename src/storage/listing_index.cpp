@@ -171,6 +171,23 @@ QStringList titlesOf(const ListingIndex& index, EntryKind kind) {
     return titles;
 }
 
+QList<TitleLine> linesOf(const ListingIndex& index, EntryKind kind) {
+    QList<TitleLine> lines;
+    for (const IndexEntry& entry : index) {
+        if (entry.kind == kind)
+            lines << TitleLine{entry.title, entry.savedAt};
+    }
+    return lines;
+}
+
+QStringList titlesOf(const QList<TitleLine>& lines) {
+    QStringList titles;
+    titles.reserve(lines.size());
+    for (const TitleLine& line : lines)
+        titles << line.title;
+    return titles;
+}
+
 std::optional<IndexEntry> findEntry(const ListingIndex& index, EntryKind kind,
                                     const QString& title) {
     for (const IndexEntry& entry : index) {

@@ -66,6 +66,17 @@ QStringList UpdateIndex(const Storage& storage, EntryKind kind, const QString& t
 
 // The titles of the entries of `kind` in index order, once per entry.
 QStringList titlesOf(const ListingIndex& index, EntryKind kind);
+
+// A line of a list of kept listings: the title and when it was saved.
+struct TitleLine {
+    QString title;
+    QDateTime savedAt;
+
+    bool operator==(const TitleLine&) const = default;
+};
+// The entries of `kind` in index order, once per entry.
+QList<TitleLine> linesOf(const ListingIndex& index, EntryKind kind);
+QStringList titlesOf(const QList<TitleLine>& lines);
 // The first entry of `kind` with exactly `title`.
 std::optional<IndexEntry> findEntry(const ListingIndex& index, EntryKind kind,
                                     const QString& title);

@@ -3,6 +3,8 @@
 #include "platform/error.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QPluginLoader>
 #include <unistd.h>
@@ -23,9 +25,16 @@ void withoutStartAdvice(QtMsgType type, const QMessageLogContext& context, const
 
 } // namespace
 
+QString webEngineModulePathFor(const QString& executableFolder) {
+    const QString file = QStringLiteral(TOMOEA_WEB_MODULE_FILE);
+    const QString beside = executableFolder + QStringLiteral("/plugins/") + file;
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(executableFolder + QStringLiteral("/../lib/tomoea/plugins/") + file);
+}
+
 QString defaultWebEngineModulePath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/") +
-           QStringLiteral(TOMOEA_WEB_MODULE_FILE);
+    return webEngineModulePathFor(QCoreApplication::applicationDirPath());
 }
 
 void disableSandboxWhenRoot(uid_t effectiveUserId) {

@@ -7,7 +7,9 @@
 
 namespace web {
 
-// The web engine module's place beside the program: <application folder>/plugins/<file>.
+// The web engine module's place, relative to the executable's folder: plugins/<file> beside
+// it (the build and a portable copy), else ../lib/tomoea/plugins/<file> (the package).
+QString webEngineModulePathFor(const QString& executableFolder);
 QString defaultWebEngineModulePath();
 
 // Chromium will not start as root with its sandbox on. Sets QTWEBENGINE_DISABLE_SANDBOX=1

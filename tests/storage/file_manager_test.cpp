@@ -46,8 +46,9 @@ TEST_F(FileManager, ListsFinishedAndListedTitlesInIndexOrder) {
     addListing(EntryKind::Finished, u"b"_s, u"s4"_s, false);
     EXPECT_TRUE(storage::FileManagerHasEntries(m_storage, m_prompter));
     const storage::FileLists lists = storage::FillFileLists(m_storage, m_prompter);
-    EXPECT_EQ(lists.finished, (QStringList{u"b"_s, u"a"_s, u"b"_s}));
-    EXPECT_EQ(lists.listed, QStringList{u"x"_s});
+    EXPECT_EQ(storage::titlesOf(lists.finished), (QStringList{u"b"_s, u"a"_s, u"b"_s}));
+    EXPECT_EQ(storage::titlesOf(lists.listed), QStringList{u"x"_s});
+    EXPECT_EQ(lists.listed.constFirst().savedAt, m_clock.time); // shown after the title
 }
 
 TEST_F(FileManager, DeletePassesOverAMissingPageAndKeepsOtherKinds) {

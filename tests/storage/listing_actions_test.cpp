@@ -143,8 +143,9 @@ TEST_F(Reopen, ListsFinishedTitlesInIndexOrderAndOpensTheFirstOfEqualOnes) {
     addListing(EntryKind::Draft, u"y"_s, u"下書き.dat"_s, false);
     addListing(EntryKind::Finished, u"a"_s, u"s3"_s);
     addListing(EntryKind::Finished, u"b"_s, u"s4"_s);
-    EXPECT_EQ(storage::FinishedTitles(m_storage, m_prompter),
-              (QStringList{u"b"_s, u"a"_s, u"b"_s}));
+    const auto lines = storage::FinishedLines(m_storage, m_prompter);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(storage::titlesOf(*lines), (QStringList{u"b"_s, u"a"_s, u"b"_s}));
     m_current.Check注意事項 = 1;
     m_current.ComboBoxクロネコメール便.position = 2;
     const std::optional<storage::OpenedListing> opened = open(u"b"_s);

@@ -16,6 +16,8 @@ struct ScriptedDialogs : platform::Dialogs {
     QList<platform::ColourValue> colourStarts;           // the colour each pickColour started with
     QList<std::optional<QString>> savePaths;             // answers of saveFile, in order
     QStringList saveSuggestions;                         // the path each saveFile suggested
+    QStringList openedFolders;                           // each folder shown by openFolder
+    bool folderOpens = true;                             // what openFolder answers
 
     std::optional<QString> openFile(const QString& title, const QString& folder,
                                     const QString&) override {
@@ -35,6 +37,11 @@ struct ScriptedDialogs : platform::Dialogs {
             return std::nullopt;
         }
         return savePaths.takeFirst();
+    }
+
+    bool openFolder(const QString& folder) override {
+        openedFolders << folder;
+        return folderOpens;
     }
 
     std::optional<platform::ColourValue> pickColour(platform::ColourValue current) override {

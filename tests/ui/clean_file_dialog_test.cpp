@@ -4,6 +4,9 @@
 #include "storage/listing_index.h"
 #include "ui/desktop/system_clipboard.h"
 #include "ui/dialogs/clean_file_dialog.h"
+#include "ui/dialogs/open_cmp_dialog.h"
+#include "ui/dialogs/title_list_model.h"
+#include "ui/dialogs/title_list_view.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -12,7 +15,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -55,16 +59,21 @@ protected:
     template <typename Widget> Widget* in(const QString& name) const {
         return m_dialog->findChild<Widget*>(name);
     }
-    QListWidget* list(int mode) const { return in<QListWidget>(u"List1_%1"_s.arg(mode)); }
+    ui::TitleListView* list(int mode) const {
+        return in<ui::TitleListView>(u"List1_%1"_s.arg(mode));
+    }
     void select(int mode, std::initializer_list<int> rows) const {
         for (int row : rows)
-            list(mode)->item(row)->setSelected(true);
+            list(mode)->selectionModel()->select(list(mode)->model()->index(row, 0),
+                                                 QItemSelectionModel::Select);
     }
-    QStringList lines(int mode) const {
-        QStringList texts;
-        for (int row = 0; row < list(mode)->count(); ++row)
-            texts << list(mode)->item(row)->text();
-        return texts;
+    QStringList lines(int mode) const { return list(mode)->shownTitles(); }
+    QLineEdit* searchBox() const { return in<QLineEdit>(u"TitleSearchBox"_s); }
+    // Key by key, as the seller types (QTest::keyClicks takes ASCII only).
+    void type(const QString& text) const {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, searchBox(), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
     }
 
     storage::Storage m_storage;
@@ -178,6 +187,90 @@ INSTANTIATE_TEST_SUITE_P(
                                         {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A line selected before narrowing and then narrowed away must not move with the shown ones.
+TEST_F(CleanFileDialogTest, NarrowingThenMovingTwoLinesMovesExactlyThose) {
+    writeIndex({{EntryKind::Finished, u"赤い傘"_s},
+                {EntryKind::Finished, u"ｶﾞﾝﾀﾞﾑ 1/144"_s},
+                {EntryKind::Listed, u"ガンダム 本"_s},
+                {EntryKind::Finished, u"がんだむ ぷらも"_s},
+                {EntryKind::Finished, u"ガンダム 旧キット"_s}});
+    open(nullptr);
+    select(0, {0, 2}); // 赤い傘 and がんだむ ぷらも
+    type(u"ガンダム"_s);
+    EXPECT_EQ(lines(0),
+              QStringList({u"ｶﾞﾝﾀﾞﾑ 1/144"_s, u"がんだむ ぷらも"_s, u"ガンダム 旧キット"_s}));
+    EXPECT_EQ(lines(1), QStringList{u"ガンダム 本"_s}); // both lists narrow
+    EXPECT_EQ(in<QLabel>(u"NarrowingCount"_s)->text(), u"4 件中 3 件"_s);
+    EXPECT_EQ(list(0)->model()->index(0, 0).data(ui::TitleListModel::SavedDateRole),
+              u"2024/01/05"_s);
+    EXPECT_EQ(list(0)->selectedTitles(), QStringList{u"がんだむ ぷらも"_s}); // 赤い傘 hidden
+    list(0)->clearSelection();
+    select(0, {0, 2});
+    m_prompter.answers = {true};
+    in<QPushButton>(u"Command1"_s)->click();
+
+    EXPECT_EQ(lines(0), QStringList{u"がんだむ ぷらも"_s}); // still narrowed after the move
+    EXPECT_EQ(lines(1), QStringList({u"ｶﾞﾝﾀﾞﾑ 1/144"_s, u"ガンダム 本"_s, u"ガンダム 旧キット"_s}));
+    QTest::keyClick(searchBox(), Qt::Key_Escape);
+    EXPECT_TRUE(searchBox()->text().isEmpty() && m_dialog->isVisible());
+    EXPECT_EQ(lines(0), QStringList({u"赤い傘"_s, u"がんだむ ぷらも"_s}));
+    EXPECT_EQ(in<QLabel>(u"NarrowingCount"_s)->text(), u"2 件"_s);
+}
+
+TEST_F(CleanFileDialogTest, ANarrowingThatShowsNothingDisablesTheFourActions) {
+    writeIndex(kFourListings);
+    open(nullptr);
+    const auto enabledActions = [this] {
+        int enabled = 0;
+        for (const char* button : {"Command1", "DELButton", "CopyButton", "PreviewButton"})
+            enabled += in<QPushButton>(QString::fromLatin1(button))->isEnabled();
+        return enabled;
+    };
+    searchBox()->setText(u"青"_s); // only a listed line: the finished list shows nothing
+    EXPECT_EQ(enabledActions(), 0);
+    EXPECT_EQ(in<QLabel>(u"NarrowingCount"_s)->text(), u"一致するタイトルはありません"_s);
+    in<QRadioButton>(u"Option1_1"_s)->click();
+    EXPECT_EQ(enabledActions(), 4);
+    EXPECT_EQ(in<QLabel>(u"NarrowingCount"_s)->text(), u"1 件中 1 件"_s);
+    in<QRadioButton>(u"Option1_0"_s)->click();
+    searchBox()->clear();
+    EXPECT_EQ(enabledActions(), 4);
+}
+
+// Ctrl+F from the list reaches the box; Escape first empties it, then closes as before.
+TEST_F(CleanFileDialogTest, CtrlFFocusesTheSearchBoxAndEscapeEmptiesItBeforeClosing) {
+    writeIndex(kFourListings);
+    open(nullptr);
+    m_dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
+    list(0)->setFocus();
+    QTest::keyClick(list(0), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(searchBox()->hasFocus());
+    type(u"白"_s);
+    EXPECT_EQ(lines(0), QStringList{u"白い傘"_s});
+    QTest::keyClick(searchBox(), Qt::Key_Escape);
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_EQ(lines(0).size(), 3);
+    QTest::keyClick(searchBox(), Qt::Key_Escape);
+    EXPECT_FALSE(m_dialog->isVisible());
+}
+
+// "完成ファイルを開く" narrows the same way, and a line picked among the shown ones is the one
+// the dialog opens.
+TEST(OpenCMPDialogSearch, APickAmongTheNarrowedLinesIsTheTitleOpened) {
+    const QDateTime at(QDate(2024, 1, 5), QTime(9, 30));
+    ui::OpenCMPDialog dialog(
+        {{u"置き時計 レトロ"_s, at}, {u"うでどけい"_s, at}, {u"ウデドケイ 新品"_s, at}});
+    dialog.show();
+    dialog.findChild<QLineEdit*>(u"TitleSearchBox"_s)->setText(u"ｳﾃﾞ"_s);
+    EXPECT_EQ(dialog.findChild<QLabel*>(u"NarrowingCount"_s)->text(), u"3 件中 2 件"_s);
+    auto* list = dialog.findChild<ui::TitleListView*>(u"List1"_s);
+    EXPECT_EQ(list->shownTitles(), QStringList({u"うでどけい"_s, u"ウデドケイ 新品"_s}));
+    list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::Select);
+    dialog.findChild<QPushButton*>(u"OKButton"_s)->click();
+    EXPECT_EQ(dialog.chosenTitle(), u"ウデドケイ 新品"_s);
+}
+
 TEST_F(CleanFileDialogTest, PreviewShowsTheFirstSelectedLinesPageOfTheModeOrReportsNoBrowser) {
     writeIndex({{EntryKind::Listed, u"ABC 傘"_s}, {EntryKind::Listed, u"青い傘"_s}});
     for (web::BrowserFactory* browsers : {static_cast<web::BrowserFactory*>(nullptr),
@@ -215,7 +308,7 @@ TEST_F(CleanFileDialogTest, CopiedTitlesAreOnTheClipboardAfterTheDialogCloses) {
     showActive();
     QTimer::singleShot(0, m_form.get(), [] {
         auto* dialog = QApplication::activeModalWidget();
-        auto* finished = dialog->findChild<QListWidget*>(u"List1_0"_s);
+        auto* finished = dialog->findChild<QListView*>(u"List1_0"_s);
         QTest::keyClick(finished, Qt::Key_End);
         QTest::keyClick(finished, Qt::Key_Home, Qt::ControlModifier); // moves, selects nothing
         QTest::keyClick(finished, Qt::Key_Space, Qt::ControlModifier);

@@ -180,6 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_X, u"mnuEnd"_s},
                       MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_B, u"mnuBackup"_s},
                       MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_R, u"mnuRestore"_s},
+                      MenuCase{Qt::Key_F, u"mnuFile"_s, Qt::Key_D, u"mnuDataFolder"_s},
                       MenuCase{Qt::Key_S, u"mnusetting"_s, Qt::Key_E, u"mnuediter"_s},
                       MenuCase{Qt::Key_Y, u"mnuyahoo"_s, Qt::Key_M, u"mnumypage"_s},
                       MenuCase{Qt::Key_H, u"mnuHelp"_s, Qt::Key_A, u"mnuVersion"_s}),

@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -79,9 +79,9 @@ TEST_F(ListingActions, ReopenOffersFinishedListingsOnlyAndPutsTheChoicesBack) {
     const core::ListingRecord before = m_form->record();
     openFinished([](ui::OpenCMPDialog* dialog) {
         QStringList lines;
-        auto* list = dialog->findChild<QListWidget*>(u"List1"_s);
-        for (int row = 0; row < list->count(); ++row)
-            lines << list->item(row)->text();
+        const QAbstractItemModel* list = dialog->findChild<QListView*>(u"List1"_s)->model();
+        for (int row = 0; row < list->rowCount(); ++row)
+            lines << list->index(row, 0).data().toString();
         EXPECT_EQ(lines, QStringList({u"一つ目"_s, u"二つ目"_s}));
         expectAccessibleNamesComplete(dialog);
         chooseTyped(dialog, u"三つ目"_s);
@@ -115,7 +115,7 @@ TEST_F(ListingActions, AMissingDescriptionKeepsTheNewTitleAndTheOldDescription) 
     m_prompter.texts.clear();
     openFinished([](ui::OpenCMPDialog* dialog) {
         // By keyboard: the list starts without a choice, Space picks the line, Return opens.
-        auto* list = dialog->findChild<QListWidget*>(u"List1"_s);
+        auto* list = dialog->findChild<QListView*>(u"List1"_s);
         auto* text1 = dialog->findChild<QLineEdit*>(u"Text1"_s);
         list->setFocus();
         EXPECT_EQ(text1->text(), QString());
@@ -151,6 +151,8 @@ TEST_F(ListingActions, AboutBoxShowsTheVersionAndOpensTheHomePage) {
         EXPECT_EQ(about->windowTitle(), u"TomoeAのバージョン情報"_s);
         EXPECT_EQ(about->findChild<QLabel*>(u"lblProductName"_s)->text(), u"TomoeA"_s);
         EXPECT_EQ(about->findChild<QLabel*>(u"lblVersion"_s)->text(), u"ﾊﾞｰｼﾞｮﾝ 1.0.0"_s);
+        EXPECT_TRUE(
+            about->findChild<QLabel*>(u"lblData"_s)->text().endsWith(u"\n"_s + m_folder.path()));
         expectAccessibleNamesComplete(about);
         QTest::mouseClick(about->findChild<QAbstractButton*>(u"Command1"_s), Qt::LeftButton);
         m_browsers.unavailable = true;
@@ -164,6 +166,20 @@ TEST_F(ListingActions, AboutBoxShowsTheVersionAndOpensTheHomePage) {
                            u"release"_s}));
     EXPECT_EQ(m_browsers.browsers[0]->kind, web::BrowserKind::Service);
     EXPECT_EQ(m_prompter.texts, QStringList{u"オブジェクトが設定されていません。 (CB5 91)"_s});
+}
+
+// The file manager is asked for the folder the window works in; when none can show it,
+// the seller is told which folder to look for.
+TEST_F(ListingActions, DataFolderOpensOnTheDesktopOrIsNamed) {
+    createWindow();
+    showActive();
+    trigger(u"mnuDataFolder"_s);
+    EXPECT_EQ(m_dialogs.openedFolders, QStringList{m_folder.path()});
+    EXPECT_TRUE(m_prompter.texts.isEmpty());
+    m_dialogs.folderOpens = false;
+    trigger(u"mnuDataFolder"_s);
+    EXPECT_EQ(m_prompter.texts,
+              QStringList{u"データのフォルダーを開けませんでした。\n"_s + m_folder.path()});
 }
 
 } // namespace

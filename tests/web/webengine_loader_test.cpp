@@ -1,7 +1,9 @@
 #include "platform/error.h"
 #include "web/webengine_loader.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -53,6 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
                          return QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                                 u"/imageformats/libqgif.so"_qs;
                      }}));
+
+// The build and a portable copy keep the module beside the executable; the package keeps it
+// in <prefix>/lib/tomoea, and a module beside the executable still wins over that one.
+TEST(WebEngineModulePath, BesideTheExecutableElseInTheInstalledLibraryFolder) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(u"bin/plugins"_qs));
+    const QString bin = prefix.path() + u"/bin"_qs;
+    const QString file = QFileInfo(web::defaultWebEngineModulePath()).fileName();
+    EXPECT_EQ(web::webEngineModulePathFor(bin), prefix.path() + u"/lib/tomoea/plugins/"_qs + file);
+    QFile beside(bin + u"/plugins/"_qs + file);
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    EXPECT_EQ(web::webEngineModulePathFor(bin), beside.fileName());
+}
 
 TEST(SandboxSetting, IsTurnedOffForRootOnly) {
     qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");

@@ -7,10 +7,11 @@
 #include "ui/desktop/app_style.h"
 #include "ui/desktop/system_clipboard.h"
 #include "ui/dialogs/clean_file_dialog.h"
+#include "ui/dialogs/title_list_view.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -34,9 +35,9 @@ int main(int argc, char** argv) {
                                 u"文庫本 まとめて 20冊"_s, u"子供用 長靴 18cm"_s,
                                 u"ﾃﾞｼﾞﾀﾙｶﾒﾗ 付属品あり"_s, u"陶器 湯呑み 5客"_s};
     for (int i = 0; i < titles.size(); ++i)
-        index << storage::IndexEntry{i % 3 == 2 ? storage::EntryKind::Listed
-                                                : storage::EntryKind::Finished,
-                                     titles[i], at.addSecs(i).toString(u"yyyyMMddHHmmss"_s), at};
+        index << storage::IndexEntry{
+            i % 3 == 2 ? storage::EntryKind::Listed : storage::EntryKind::Finished, titles[i],
+            at.addSecs(i).toString(u"yyyyMMddHHmmss"_s), at.addDays(i * 9)};
     storage::writeIndex(store, index);
 
     PrintingPrompter prompter;
@@ -45,13 +46,21 @@ int main(int argc, char** argv) {
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog))
         return 1;
-    auto* finished = dialog.findChild<QListWidget*>(u"List1_0"_s);
-    finished->item(0)->setSelected(true);
-    finished->item(2)->setSelected(true);
+    auto* finished = dialog.findChild<ui::TitleListView*>(u"List1_0"_s);
+    finished->selectionModel()->select(finished->model()->index(0, 0), QItemSelectionModel::Select);
+    finished->selectionModel()->select(finished->model()->index(2, 0), QItemSelectionModel::Select);
     QTest::qWait(200);
     dialog.grab().save(output + u"/clean_file_dialog_0.png"_s);
     dialog.findChild<QRadioButton*>(u"Option1_1"_s)->click();
     QTest::qWait(200);
     dialog.grab().save(output + u"/clean_file_dialog_1.png"_s);
+    // Narrowed by a half-width search in the first mode, and narrowed to nothing.
+    dialog.findChild<QRadioButton*>(u"Option1_0"_s)->click();
+    dialog.findChild<QLineEdit*>(u"TitleSearchBox"_s)->setText(u"ｲ"_s);
+    QTest::qWait(200);
+    dialog.grab().save(output + u"/clean_file_dialog_narrowed.png"_s);
+    dialog.findChild<QLineEdit*>(u"TitleSearchBox"_s)->setText(u"時計"_s);
+    QTest::qWait(200);
+    dialog.grab().save(output + u"/clean_file_dialog_none.png"_s);
     return 0;
 }

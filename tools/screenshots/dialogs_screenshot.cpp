@@ -9,6 +9,7 @@
 #include "ui/dialogs/version_dialog.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
@@ -29,10 +30,12 @@ int main(int argc, char** argv) {
     ui::applyApplicationStyle(app);
     const QString folder = screenshotFolder(argc, argv, QStringLiteral("."));
 
-    ui::OpenCMPDialog open({QStringLiteral("置き時計 昭和レトロ"), QStringLiteral("腕時計"),
-                            QStringLiteral("腕時計")});
+    const QDateTime at(QDate(2024, 1, 5), QTime(9, 30));
+    ui::OpenCMPDialog open({{QStringLiteral("置き時計 昭和レトロ"), at},
+                            {QStringLiteral("腕時計"), at.addDays(3)},
+                            {QStringLiteral("腕時計"), at.addDays(40)}});
     save(open, folder, QStringLiteral("open_cmp_dialog"));
-    ui::VersionDialog about;
+    ui::VersionDialog about(QStringLiteral("/home/seller/.local/share/TomoeA"));
     save(about, folder, QStringLiteral("version_dialog"));
     // A plain label where the program shows the page in the web engine.
     auto* page = new QLabel(QStringLiteral("（ページの表示）"));

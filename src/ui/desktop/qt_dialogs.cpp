@@ -1,7 +1,9 @@
 #include "ui/desktop/qt_dialogs.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace ui {
 
@@ -33,6 +35,10 @@ std::optional<QString> QtDialogs::saveFile(const QString& title, const QString& 
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+bool QtDialogs::openFolder(const QString& folder) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 std::optional<platform::ColourValue> QtDialogs::pickColour(platform::ColourValue current) {

@@ -18,6 +18,7 @@ public:
     std::optional<platform::ColourValue> pickColour(platform::ColourValue current) override;
     std::optional<QString> saveFile(const QString& title, const QString& path,
                                     const QString& filter) override;
+    bool openFolder(const QString& folder) override;
 
 private:
     QWidget* m_parent;

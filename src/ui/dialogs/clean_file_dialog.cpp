@@ -2,16 +2,17 @@
 
 #include "platform/error.h"
 #include "storage/file_manager.h"
+#include "ui/dialogs/title_list_model.h"
+#include "ui/dialogs/title_list_view.h"
+#include "ui/widgets/title_search_box.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace ui {
 namespace {
@@ -56,6 +57,9 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
     headingFont.setBold(true);
     m_Label1->setFont(headingFont);
 
+    m_searchBox = new TitleSearchBox(this);
+    m_narrowingCount = named(new QLabel(this), QStringLiteral("NarrowingCount"));
+
     m_CancelButton =
         named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("CancelButton"));
     m_CancelButton->setAccessibleName(QStringLiteral("キャンセル"));
@@ -67,12 +71,10 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
     const QString optionCaptions[2] = {QStringLiteral(" 完成ファイル"),
                                        QStringLiteral(" 出品済ファイル")};
     for (int i = 0; i < 2; ++i) {
-        auto* list = named(new QListWidget(this), QStringLiteral("List1_%1").arg(i));
+        auto* list = named(new TitleListView(this), QStringLiteral("List1_%1").arg(i));
         list->setAccessibleName(text(kModeTexts[i].listName));
         // Shift and Ctrl with the mouse or the arrow keys and Space, as in any list.
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        // Every line is one line of text: this keeps filling a long index cheap.
-        list->setUniformItemSizes(true);
         list->setMinimumSize(420, 220);
         lists->addWidget(list, 0, 0); // both in one place; ShowMode shows one
         m_List1[i] = list;
@@ -125,14 +127,20 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
     }
     actions->setColumnStretch(1, 1);
 
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(m_searchBox, 1);
+    searchRow->addWidget(m_narrowingCount);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);
+    layout->addLayout(searchRow);
     layout->addLayout(lists, 1);
     layout->addLayout(optionRow);
     layout->addSpacing(8);
     layout->addLayout(actions);
 
     // Tab goes down the window as it reads; the two lists share one stop, as only one shows.
+    setTabOrder(m_searchBox, m_List1[0]);
     setTabOrder(m_List1[0], m_List1[1]);
     setTabOrder(m_List1[1], m_Option1[0]);
     setTabOrder(m_Option1[0], m_Option1[1]);
@@ -152,6 +160,11 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
     connect(m_CopyButton, &QPushButton::clicked, this, [this] { onCopy(); });
     connect(m_PreviewButton, &QPushButton::clicked, this, [this] { onPreview(); });
     connect(m_CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_searchBox, &QLineEdit::textChanged, this, [this](const QString& query) {
+        for (TitleListView* list : m_List1)
+            list->narrow(query);
+        showNarrowing();
+    });
 
     // Dialog load: mode 0, fresh lists, nothing copied yet.
     m_mode = 0;
@@ -162,15 +175,20 @@ CleanFileDialog::CleanFileDialog(const storage::Storage& storage, platform::Prom
 }
 
 void CleanFileDialog::FillFileLists() {
-    for (QListWidget* list : m_List1)
-        list->clear();
-    const storage::FileLists lists = storage::FillFileLists(m_storage, m_prompter);
-    m_List1[0]->addItems(lists.finished);
-    m_List1[1]->addItems(lists.listed);
-    // Space and the arrow keys start from the top line rather than from nowhere.
-    for (QListWidget* list : m_List1)
-        if (list->count() > 0)
-            list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    storage::FileLists lists = storage::FillFileLists(m_storage, m_prompter);
+    // The lines come narrowed by what the search box holds.
+    m_List1[0]->setLines(std::move(lists.finished));
+    m_List1[1]->setLines(std::move(lists.listed));
+    showNarrowing();
+}
+
+void CleanFileDialog::showNarrowing() {
+    const TitleListModel& titles = visibleList()->titles();
+    m_narrowingCount->setText(narrowingSummary(titles));
+    m_searchBox->setAccessibleDescription(m_narrowingCount->text());
+    const bool nothingShown = titles.isNarrowed() && titles.rowCount() == 0;
+    for (QPushButton* button : {m_Command1, m_DELButton, m_CopyButton, m_PreviewButton})
+        button->setEnabled(!nothingShown);
 }
 
 void CleanFileDialog::ShowMode() {
@@ -185,28 +203,15 @@ void CleanFileDialog::ShowMode() {
     m_Command1->setText(text(texts.moveCaption));
     m_Label2->setText(text(texts.moveLabel));
     m_Command1->setAccessibleDescription(text(texts.moveLabel));
+    showNarrowing();
 }
 
 int CleanFileDialog::IsTitleSelected(const QString& title) const {
-    const QListWidget* list = visibleList();
-    for (int row = 0; row < list->count(); ++row) {
-        const QListWidgetItem* item = list->item(row);
-        if (item->isSelected() && item->text() == title)
-            return 1;
-    }
-    return 0;
+    return visibleList()->selectedTitles().contains(title) ? 1 : 0;
 }
 
 QStringList CleanFileDialog::selectedTitles() const {
-    const QListWidget* list = visibleList();
-    QModelIndexList rows = list->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    QStringList titles;
-    titles.reserve(rows.size());
-    for (const QModelIndex& row : std::as_const(rows))
-        titles << row.data().toString();
-    return titles;
+    return visibleList()->selectedTitles();
 }
 
 bool CleanFileDialog::hasSelection() {

@@ -10,16 +10,19 @@
 #include <array>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 
 namespace ui {
 
+class TitleListView;
+class TitleSearchBox;
+
 // "ファイル一覧": the finished listings (mode 0) and the listed ones (mode 1), each in its own
 // list in the same place; the seller moves the selected ones to the other kind, deletes
-// them, copies their titles or looks at a page. The file work is storage's; the dialog asks
-// the questions and keeps the lists in step with the index.
+// them, copies their titles or looks at a page. A search box narrows both lists by title;
+// the actions see only the selected lines among those shown. The file work is storage's;
+// the dialog asks the questions and keeps the lists in step with the index.
 class CleanFileDialog : public QDialog {
     Q_OBJECT
 public:
@@ -39,7 +42,9 @@ public:
     int IsTitleSelected(const QString& title) const;
 
 private:
-    QListWidget* visibleList() const { return m_List1[m_mode]; }
+    TitleListView* visibleList() const { return m_List1[m_mode]; }
+    // The count over the visible list; a narrowing that shows nothing leaves nothing to act on.
+    void showNarrowing();
     // The selected lines of the visible list, from the top.
     QStringList selectedTitles() const;
     // False, after "選択されていません", when no line of the visible list is selected.
@@ -61,7 +66,9 @@ private:
     QString m_Text1;
 
     QLabel* m_Label1 = nullptr;
-    std::array<QListWidget*, 2> m_List1{};
+    TitleSearchBox* m_searchBox = nullptr;
+    QLabel* m_narrowingCount = nullptr;
+    std::array<TitleListView*, 2> m_List1{};
     std::array<QRadioButton*, 2> m_Option1{};
     QPushButton* m_Command1 = nullptr;
     QLabel* m_Label2 = nullptr;

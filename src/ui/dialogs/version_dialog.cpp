@@ -2,6 +2,7 @@
 
 #include "ui/widgets/program_icon.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -22,7 +23,7 @@ QLabel* namedLabel(const QString& objectName, const QString& text, QWidget* pare
 
 } // namespace
 
-VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
+VersionDialog::VersionDialog(const QString& dataFolder, QWidget* parent) : QDialog(parent) {
     const QString title = QString::fromUtf16(kApplicationTitle);
     setObjectName(QStringLiteral("VersionDialog"));
     setWindowTitle(title + QStringLiteral("のバージョン情報"));
@@ -46,9 +47,12 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     auto* lblDisclaimer = namedLabel(
         QStringLiteral("lblDisclaimer"),
         QStringLiteral("作ったページと出品の内容は、出品する前にご自身で確かめてください。"), this);
-    auto* lblData = namedLabel(
-        QStringLiteral("lblData"),
-        QStringLiteral("データはすべてプログラムと同じフォルダーに保存されます。"), this);
+    auto* lblData = namedLabel(QStringLiteral("lblData"),
+                               QStringLiteral("データはすべて次のフォルダーに保存されます。\n") +
+                                   QDir::toNativeSeparators(dataFolder),
+                               this);
+    // The path can be copied from here into a file manager or a terminal.
+    lblData->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* line1 = new QFrame(this);
     line1->setObjectName(QStringLiteral("Line1"));

@@ -12,6 +12,7 @@ void connectForm1Actions(const Form1Context& context) {
     connectFileManagerActions(context);
     connectAccountActions(context);
     connectBackupActions(context);
+    connectDataFolderActions(context);
 }
 
 } // namespace ui

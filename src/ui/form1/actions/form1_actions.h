@@ -42,6 +42,7 @@ void connectListingActions(const Form1Context& context);     // drafts, reopenin
 void connectFileManagerActions(const Form1Context& context); // ファイルの一覧
 void connectAccountActions(const Form1Context& context);     // account, web actions, manual
 void connectBackupActions(const Form1Context& context);      // backup and restore
+void connectDataFolderActions(const Form1Context& context);  // the data folder on the desktop
 
 // Every group above, in order; runs once the start-up sequence has filled the window.
 void connectForm1Actions(const Form1Context& context);

@@ -48,14 +48,15 @@ void openDraft(const Form1Context& c) {
 
 void openFinishedListing(const Form1Context& c) {
     const storage::Storage storage = storageOf(c);
-    const std::optional<QStringList> titles = storage::FinishedTitles(storage, c.form.prompter());
-    if (!titles)
+    std::optional<QList<storage::TitleLine>> lines =
+        storage::FinishedLines(storage, c.form.prompter());
+    if (!lines)
         return;
-    if (titles->isEmpty()) {
+    if (lines->isEmpty()) {
         c.form.prompter().inform(QStringLiteral("ファイルはありません。"));
         return;
     }
-    OpenCMPDialog dialog(*titles, &c.window);
+    OpenCMPDialog dialog(std::move(*lines), &c.window);
     dialog.exec();
     std::optional<storage::OpenedListing> opened = storage::OpenFinishedListing(
         storage, dialog.chosenTitle(), c.window.record(), c.form.prompter());
@@ -84,7 +85,7 @@ void openHomePage(const Form1Context& c) {
 }
 
 void showVersion(const Form1Context& c) {
-    VersionDialog dialog(&c.window);
+    VersionDialog dialog(c.services.applicationFolder, &c.window);
     QObject::connect(&dialog, &VersionDialog::homePageRequested, &dialog, [c] { openHomePage(c); });
     dialog.exec();
 }
