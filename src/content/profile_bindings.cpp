@@ -31,9 +31,10 @@ constexpr ProfileBinding flag(QStringView section, QStringView key, core::CheckV
     return binding(kAuction, section, key, box, {}, firstRun);
 }
 
+// A text the seller types, called in messages by its control's accessible name.
 constexpr ProfileBinding text(ProfileFileId file, QStringView section, QStringView key,
-                              QString R::*field, QStringView label) {
-    return labelled(binding(file, section, key, field, {}, u""), label);
+                              QString R::*field) {
+    return labelled(binding(file, section, key, field, {}, u""), accessibleNameOf(field));
 }
 
 // Written at first run only; the action that uses it reads it itself.
@@ -70,27 +71,27 @@ constexpr ProfileBinding kBindings[] = {
     held(kAuction, kItem, u"商品重さ", &H::weightPosition, &R::ComboBox商品重さ, u"0"),
     explained(flag(kPay, kSwitch, &R::Check支払いl説明, u"0"), Workspace::PaymentPhraseFile, &R::Text支払説明),
     flag(kPay, u"ychonoff", &R::CheckBoxゆうちょ銀行, u"0"),
-    text(kAuction, kPay, u"ychkigou", &R::TextBoxゆうちょ記号, u"ゆうちょ銀行の記号"),
-    text(kAuction, kPay, u"ychno", &R::TextBoxゆうちょ番号, u"ゆうちょ銀行の番号"),
+    text(kAuction, kPay, u"ychkigou", &R::TextBoxゆうちょ記号),
+    text(kAuction, kPay, u"ychno", &R::TextBoxゆうちょ番号),
     flag(kPay, u"bk1onoff", &R::CheckBox銀行1, u"0"),
-    text(kAuction, kPay, u"bk1name", &R::TextBox銀行名1, u"銀行名1"),
-    text(kAuction, kPay, u"bk1siten", &R::TextBox支店名1, u"支店名1"),
-    text(kAuction, kPay, u"bk1no", &R::TextBox口座番号1, u"口座番号1"),
+    text(kAuction, kPay, u"bk1name", &R::TextBox銀行名1),
+    text(kAuction, kPay, u"bk1siten", &R::TextBox支店名1),
+    text(kAuction, kPay, u"bk1no", &R::TextBox口座番号1),
     flag(kPay, u"bk2onoff", &R::CheckBox銀行2, u"0"),
-    text(kAuction, kPay, u"bk2name", &R::TextBox銀行名2, u"銀行名2"),
-    text(kAuction, kPay, u"bk2siten", &R::TextBox支店名2, u"支店名2"),
-    text(kAuction, kPay, u"bk2no", &R::TextBox口座番号2, u"口座番号2"),
+    text(kAuction, kPay, u"bk2name", &R::TextBox銀行名2),
+    text(kAuction, kPay, u"bk2siten", &R::TextBox支店名2),
+    text(kAuction, kPay, u"bk2no", &R::TextBox口座番号2),
     flag(kPay, u"bk3onoff", &R::CheckBox銀行3, u"0"),
-    text(kAuction, kPay, u"bk3name", &R::TextBox銀行名3, u"銀行名3"),
-    text(kAuction, kPay, u"bk3siten", &R::TextBox支店名3, u"支店名3"),
-    text(kAuction, kPay, u"bk3no", &R::TextBox口座番号3, u"口座番号3"),
+    text(kAuction, kPay, u"bk3name", &R::TextBox銀行名3),
+    text(kAuction, kPay, u"bk3siten", &R::TextBox支店名3),
+    text(kAuction, kPay, u"bk3no", &R::TextBox口座番号3),
     flag(kPay, u"ktnonoff", &R::CheckBoxかんたん決済, u"1"),
     flag(kPay, u"yanetonoff", &R::CheckBoxネットバンキング, u"0"),
     flag(kPay, u"gnknonoff", &R::CheckBox現金書留, u"0"),
     flag(kPay, u"dbkonoff", &R::CheckBox代金引換, u"0"),
-    text(kAuction, kPay, u"dbktext", &R::TextBox代金引換, u"代金引換の補足"),
+    text(kAuction, kPay, u"dbktext", &R::TextBox代金引換),
     flag(kPay, u"sntonoff", &R::CheckBoxその他, u"0"),
-    text(kAuction, kPay, u"snttext", &R::TextBoxその他, u"その他の支払い方法"),
+    text(kAuction, kPay, u"snttext", &R::TextBoxその他),
     explained(flag(kShip, kSwitch, &R::Check発送説明, u"1"), Workspace::ShippingPhraseFile, &R::Text発送注意事項),
     flag(kShip, u"定型onoff", &R::CheckBox定形郵便, u"0"),
     flag(kShip, u"定形外onoff", &R::CheckBox定形外郵便, u"0"),
@@ -108,16 +109,16 @@ constexpr ProfileBinding kBindings[] = {
     // Not written at first run: a missing key reads as off.
     flag(kShip, u"はこBOONonoff", &R::CheckBoxはこBOON, nullptr),
     flag(kShip, u"その他の運送会社onoff", &R::CheckBoxその他の運送会社, u"0"),
-    text(kAuction, kShip, u"その他の運送会社text", &R::TextBoxその他の運送会社, u"その他の運送会社名"),
+    text(kAuction, kShip, u"その他の運送会社text", &R::TextBoxその他の運送会社),
     flag(kShip, u"送料一律onoff", &R::CheckBox送料一律, u"0"),
-    text(kAuction, kShip, u"送料一律text", &R::TextBox送料一律, u"送料一律の金額"),
+    text(kAuction, kShip, u"送料一律text", &R::TextBox送料一律),
     flag(kShip, u"最安値onoff", &R::CheckBox最安値, u"0"),
     // tiiki -1: no region chosen yet.
     held(kBasic, u"haso", u"tiiki", &H::regionPosition, &R::Combo都道府県, u"-1"),
-    text(kBasic, u"yahoo", u"id", &R::Textyahooid, u"Yahoo!ID"),
+    text(kBasic, u"yahoo", u"id", &R::Textyahooid),
     held(kBasic, u"yahoo", u"boothdisp", &H::boothDisplayPosition, &R::ComboMyBooth, u"0"),
     held(kBasic, u"yahoo", u"boothselect", &H::boothOption, {}, u"0"),
-    text(kBasic, u"yahoo", u"boothuser", &R::TextBoothUser, u"ユーザー設定のHTML"),
+    text(kBasic, u"yahoo", u"boothuser", &R::TextBoothUser),
     explained(flag(u"Section基本注意", kSwitch, &R::Check注意事項, u"0"), Workspace::NotesPhraseFile, &R::Text注意事項),
     // The editor choice.
     firstRunOnly(aids::kEditorSection, aids::kEditorKey, u"0"),

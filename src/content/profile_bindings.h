@@ -2,6 +2,7 @@
 
 #include "core/held_selections.h"
 #include "core/listing_record.h"
+#include "form1_controls.h"
 #include "profile/profiles.h"
 
 #include <QStringView>
@@ -13,11 +14,6 @@ namespace content {
 
 enum class ProfileFileId { Auction, Setting, Basic };
 
-// Where a key's value lives in the record, if it does.
-using RecordField =
-    std::variant<std::monostate, core::CheckValue core::ListingRecord::*,
-                 QString core::ListingRecord::*, core::ComboValue core::ListingRecord::*,
-                 platform::ColourValue core::ListingRecord::*>;
 // Where a key's value is held between the restore and its application, if it is.
 using HeldField = std::variant<std::monostate, QString core::HeldSelections::*,
                                std::int16_t core::HeldSelections::*, int core::HeldSelections::*>;

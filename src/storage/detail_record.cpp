@@ -6,97 +6,70 @@
 #include "platform/text_file.h"
 #include "record_syntax.h"
 
-#include <utility>
+#include <variant>
 
 namespace storage {
 namespace {
 
 using core::ListingRecord;
 
-// Calls `visit` on every field in file order, so reading and writing share one list.
-template <typename Record, typename Visit> void forEachField(Record& r, Visit&& visit) {
-    visit(r.ComboBox商品サイズ);
-    visit(r.ComboBox商品重さ);
-    visit(r.ComboBoxクロネコメール便);
-    visit(r.CheckBoxゆうちょ銀行);
-    visit(r.CheckBox銀行1);
-    visit(r.CheckBox銀行2);
-    visit(r.CheckBox銀行3);
-    visit(r.CheckBoxかんたん決済);
-    visit(r.CheckBoxネットバンキング);
-    visit(r.CheckBox現金書留);
-    visit(r.CheckBox代金引換);
-    visit(r.CheckBoxその他);
-    visit(r.Check支払いl説明);
-    visit(r.Check発送説明);
-    visit(r.CheckBox定形郵便);
-    visit(r.CheckBox定形外郵便);
-    visit(r.CheckBoxゆうメール);
-    visit(r.CheckBoxミニレター);
-    visit(r.CheckBoxレターパック350);
-    visit(r.CheckBoxレターパック500);
-    visit(r.CheckBoxゆうパック);
-    visit(r.CheckBoxゆうパック持込割引);
-    visit(r.CheckBoxクロネコメール便);
-    visit(r.mailItemSizeAgain);
-    visit(r.CheckBoxクロネコ宅急便);
-    visit(r.CheckBoxクロネコ宅急便持込割引);
-    visit(r.CheckBoxはこBOON);
-    visit(r.CheckBoxその他の運送会社);
-    visit(r.TextBoxその他の運送会社);
-    visit(r.CheckBox送料一律);
-    visit(r.TextBox送料一律);
-    visit(r.CheckBox最安値);
-    visit(r.savedAt);
-}
+using R = ListingRecord;
+using D = DetailRecord;
+
+// A field of the file: a member of the record, or one of the detail record's own.
+using Field = std::variant<core::CheckValue R::*, core::ComboValue R::*, QString R::*,
+                           std::int16_t D::*, QDateTime D::*>;
+
+// clang-format off
+// Every field, in file order, so reading and writing share one list.
+constexpr Field kFields[] = {
+    &R::ComboBox商品サイズ, &R::ComboBox商品重さ, &R::ComboBoxクロネコメール便,
+    &R::CheckBoxゆうちょ銀行, &R::CheckBox銀行1, &R::CheckBox銀行2, &R::CheckBox銀行3,
+    &R::CheckBoxかんたん決済, &R::CheckBoxネットバンキング, &R::CheckBox現金書留,
+    &R::CheckBox代金引換, &R::CheckBoxその他, &R::Check支払いl説明, &R::Check発送説明,
+    &R::CheckBox定形郵便, &R::CheckBox定形外郵便, &R::CheckBoxゆうメール, &R::CheckBoxミニレター,
+    &R::CheckBoxレターパック350, &R::CheckBoxレターパック500, &R::CheckBoxゆうパック,
+    &R::CheckBoxゆうパック持込割引, &R::CheckBoxクロネコメール便, &D::mailItemSizeAgain,
+    &R::CheckBoxクロネコ宅急便, &R::CheckBoxクロネコ宅急便持込割引, &R::CheckBoxはこBOON,
+    &R::CheckBoxその他の運送会社, &R::TextBoxその他の運送会社, &R::CheckBox送料一律,
+    &R::TextBox送料一律, &R::CheckBox最安値, &D::savedAt,
+};
+// clang-format on
+static_assert(std::size(kFields) == 33);
 
 struct Reading {
     RecordReader& in;
-    void operator()(std::int16_t& value) const { value = in.readInteger(); }
-    void operator()(QString& value) const { value = in.readText(); }
-    void operator()(QDateTime& value) const { value = in.readDateTime(); }
+    DetailRecord& detail;
+    void operator()(core::CheckValue R::*box) const { detail.*box = in.readInteger(); }
+    void operator()(core::ComboValue R::*list) const { (detail.*list).position = in.readInteger(); }
+    void operator()(QString R::*text) const { detail.*text = in.readText(); }
+    void operator()(std::int16_t D::*number) const { detail.*number = in.readInteger(); }
+    void operator()(QDateTime D::*time) const { detail.*time = in.readDateTime(); }
 };
 
 struct Writing {
     RecordWriter& out;
-    void operator()(std::int16_t value) const { out.integer(value); }
-    void operator()(const QString& value) const { out.text(value); }
-    void operator()(const QDateTime& value) const { out.dateTime(value); }
-};
-
-// The check boxes the record holds, each under the same name in both records.
-using CheckField = std::pair<std::int16_t DetailRecord::*, core::CheckValue ListingRecord::*>;
-constexpr CheckField kCheckFields[] = {
-    {&DetailRecord::CheckBoxゆうちょ銀行, &ListingRecord::CheckBoxゆうちょ銀行},
-    {&DetailRecord::CheckBox銀行1, &ListingRecord::CheckBox銀行1},
-    {&DetailRecord::CheckBox銀行2, &ListingRecord::CheckBox銀行2},
-    {&DetailRecord::CheckBox銀行3, &ListingRecord::CheckBox銀行3},
-    {&DetailRecord::CheckBoxかんたん決済, &ListingRecord::CheckBoxかんたん決済},
-    {&DetailRecord::CheckBoxネットバンキング, &ListingRecord::CheckBoxネットバンキング},
-    {&DetailRecord::CheckBox現金書留, &ListingRecord::CheckBox現金書留},
-    {&DetailRecord::CheckBox代金引換, &ListingRecord::CheckBox代金引換},
-    {&DetailRecord::CheckBoxその他, &ListingRecord::CheckBoxその他},
-    {&DetailRecord::Check支払いl説明, &ListingRecord::Check支払いl説明},
-    {&DetailRecord::Check発送説明, &ListingRecord::Check発送説明},
-    {&DetailRecord::CheckBox定形郵便, &ListingRecord::CheckBox定形郵便},
-    {&DetailRecord::CheckBox定形外郵便, &ListingRecord::CheckBox定形外郵便},
-    {&DetailRecord::CheckBoxゆうメール, &ListingRecord::CheckBoxゆうメール},
-    {&DetailRecord::CheckBoxミニレター, &ListingRecord::CheckBoxミニレター},
-    {&DetailRecord::CheckBoxレターパック350, &ListingRecord::CheckBoxレターパック350},
-    {&DetailRecord::CheckBoxレターパック500, &ListingRecord::CheckBoxレターパック500},
-    {&DetailRecord::CheckBoxゆうパック, &ListingRecord::CheckBoxゆうパック},
-    {&DetailRecord::CheckBoxゆうパック持込割引, &ListingRecord::CheckBoxゆうパック持込割引},
-    {&DetailRecord::CheckBoxクロネコメール便, &ListingRecord::CheckBoxクロネコメール便},
-    {&DetailRecord::CheckBoxクロネコ宅急便, &ListingRecord::CheckBoxクロネコ宅急便},
-    {&DetailRecord::CheckBoxクロネコ宅急便持込割引, &ListingRecord::CheckBoxクロネコ宅急便持込割引},
-    {&DetailRecord::CheckBoxはこBOON, &ListingRecord::CheckBoxはこBOON},
-    {&DetailRecord::CheckBoxその他の運送会社, &ListingRecord::CheckBoxその他の運送会社},
-    {&DetailRecord::CheckBox送料一律, &ListingRecord::CheckBox送料一律},
-    {&DetailRecord::CheckBox最安値, &ListingRecord::CheckBox最安値},
+    const DetailRecord& detail;
+    void operator()(core::CheckValue R::*box) const { out.integer(std::int16_t(detail.*box)); }
+    void operator()(core::ComboValue R::*list) const {
+        out.integer(std::int16_t((detail.*list).position));
+    }
+    void operator()(QString R::*text) const { out.text(detail.*text); }
+    void operator()(std::int16_t D::*number) const { out.integer(detail.*number); }
+    void operator()(QDateTime D::*time) const { out.dateTime(detail.*time); }
 };
 
 [[noreturn]] void invalidValue() {
     throw platform::Error::fromNumber(platform::ErrorNumber::InvalidPropertyValue);
+}
+
+// The items of the list a position of the file chooses from.
+QStringList itemsOf(core::ComboValue R::*list) {
+    if (list == &R::ComboBox商品サイズ)
+        return core::sizeOptions();
+    if (list == &R::ComboBox商品重さ)
+        return core::weightOptions();
+    return core::envelopeClassOptions();
 }
 
 void select(core::ComboValue& combo, const QStringList& items, int position) {
@@ -107,25 +80,45 @@ void select(core::ComboValue& combo, const QStringList& items, int position) {
         combo.text = items[position];
 }
 
+// Puts one field of `detail` into `record`, refusing what the window could not show.
+struct Applying {
+    const DetailRecord& detail;
+    ListingRecord& record;
+    void operator()(core::CheckValue R::*box) const {
+        const core::CheckValue state = detail.*box;
+        if (state < 0 || state > 2)
+            invalidValue();
+        record.*box = state;
+    }
+    void operator()(core::ComboValue R::*list) const {
+        select(record.*list, itemsOf(list), (detail.*list).position);
+    }
+    void operator()(QString R::*text) const { record.*text = detail.*text; }
+    void operator()(std::int16_t D::*) const {}
+    void operator()(QDateTime D::*) const {}
+};
+
 } // namespace
 
 DetailRecord detailRecordOf(const ListingRecord& record, const QDateTime& savedAt) {
     DetailRecord detail;
-    detail.ComboBox商品サイズ = std::int16_t(record.ComboBox商品サイズ.position);
-    detail.ComboBox商品重さ = std::int16_t(record.ComboBox商品重さ.position);
-    detail.ComboBoxクロネコメール便 = std::int16_t(record.ComboBoxクロネコメール便.position);
-    detail.mailItemSizeAgain = detail.ComboBoxクロネコメール便;
-    for (const auto& [detailField, recordField] : kCheckFields)
-        detail.*detailField = std::int16_t(record.*recordField);
-    detail.TextBoxその他の運送会社 = withoutQuotes(record.TextBoxその他の運送会社);
-    detail.TextBox送料一律 = withoutQuotes(record.TextBox送料一律);
+    for (const Field& field : kFields) {
+        if (const auto* box = std::get_if<core::CheckValue R::*>(&field))
+            detail.** box = record.**box;
+        else if (const auto* list = std::get_if<core::ComboValue R::*>(&field))
+            (detail.**list).position = (record.**list).position;
+        else if (const auto* text = std::get_if<QString R::*>(&field))
+            detail.** text = withoutQuotes(record.**text);
+    }
+    detail.mailItemSizeAgain = std::int16_t(record.ComboBoxクロネコメール便.position);
     detail.savedAt = savedAt;
     return detail;
 }
 
 QByteArray encodeDetailRecord(const DetailRecord& detail) {
     RecordWriter out;
-    forEachField(detail, Writing{out});
+    for (const Field& field : kFields)
+        std::visit(Writing{out, detail}, field);
     out.endRecord();
     return out.bytes().toByteArray();
 }
@@ -133,23 +126,14 @@ QByteArray encodeDetailRecord(const DetailRecord& detail) {
 DetailRecord ReadDetailRecord(Files& files, const QString& path) {
     RecordReader in(files.read(path));
     DetailRecord detail;
-    forEachField(detail, Reading{in});
+    for (const Field& field : kFields)
+        std::visit(Reading{in, detail}, field);
     return detail;
 }
 
 ListingRecord ApplyDetailRecord(const DetailRecord& detail, ListingRecord record) {
-    select(record.ComboBox商品サイズ, core::sizeOptions(), detail.ComboBox商品サイズ);
-    select(record.ComboBox商品重さ, core::weightOptions(), detail.ComboBox商品重さ);
-    select(record.ComboBoxクロネコメール便, core::envelopeClassOptions(),
-           detail.ComboBoxクロネコメール便);
-    for (const auto& [detailField, recordField] : kCheckFields) {
-        const std::int16_t state = detail.*detailField;
-        if (state < 0 || state > 2)
-            invalidValue();
-        record.*recordField = state;
-    }
-    record.TextBoxその他の運送会社 = detail.TextBoxその他の運送会社;
-    record.TextBox送料一律 = detail.TextBox送料一律;
+    for (const Field& field : kFields)
+        std::visit(Applying{detail, record}, field);
     record.Check注意事項 = 0;
     return record;
 }

@@ -4,47 +4,16 @@
 #include "files.h"
 
 #include <QDateTime>
-#include <QString>
 #include <cstdint>
 
 namespace storage {
 
 // The payment and shipping choices of a finished listing (data/{stamp}.dat, one record of
-// 33 fields in this order). Positions are list positions, -1 for none; check states are 0,
-// 1 or 2 (grayed). Members carry the names of the controls they come from.
-struct DetailRecord {
-    std::int16_t ComboBox商品サイズ = -1;
-    std::int16_t ComboBox商品重さ = -1;
-    std::int16_t ComboBoxクロネコメール便 = -1;
-    std::int16_t CheckBoxゆうちょ銀行 = 0;
-    std::int16_t CheckBox銀行1 = 0;
-    std::int16_t CheckBox銀行2 = 0;
-    std::int16_t CheckBox銀行3 = 0;
-    std::int16_t CheckBoxかんたん決済 = 0;
-    std::int16_t CheckBoxネットバンキング = 0;
-    std::int16_t CheckBox現金書留 = 0;
-    std::int16_t CheckBox代金引換 = 0;
-    std::int16_t CheckBoxその他 = 0;
-    std::int16_t Check支払いl説明 = 0;
-    std::int16_t Check発送説明 = 0;
-    std::int16_t CheckBox定形郵便 = 0;
-    std::int16_t CheckBox定形外郵便 = 0;
-    std::int16_t CheckBoxゆうメール = 0;
-    std::int16_t CheckBoxミニレター = 0;
-    std::int16_t CheckBoxレターパック350 = 0;
-    std::int16_t CheckBoxレターパック500 = 0;
-    std::int16_t CheckBoxゆうパック = 0;
-    std::int16_t CheckBoxゆうパック持込割引 = 0;
-    std::int16_t CheckBoxクロネコメール便 = 0;
+// 33 fields): the record members the field list of detail_record.cpp names, in file order,
+// and the two fields of its own. Values are kept as read: list positions (-1 for none, the
+// text left empty) and check states (0, 1 or 2 grayed) are checked only when applied.
+struct DetailRecord : core::ListingRecord {
     std::int16_t mailItemSizeAgain = -1; // field 24: written, ignored when read
-    std::int16_t CheckBoxクロネコ宅急便 = 0;
-    std::int16_t CheckBoxクロネコ宅急便持込割引 = 0;
-    std::int16_t CheckBoxはこBOON = 0;
-    std::int16_t CheckBoxその他の運送会社 = 0;
-    QString TextBoxその他の運送会社;
-    std::int16_t CheckBox送料一律 = 0;
-    QString TextBox送料一律;
-    std::int16_t CheckBox最安値 = 0;
     QDateTime savedAt;
 
     bool operator==(const DetailRecord&) const = default;

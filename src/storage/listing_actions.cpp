@@ -133,7 +133,8 @@ std::optional<OpenedListing> OpenFinishedListing(const Storage& storage, const Q
         const DetailRecord detail = ReadDetailRecord(*storage.files, paths.detail);
         core::ListingRecord record = current;
         record.TextBoxタイトル = entry->title;
-        opened = OpenedListing{ApplyDetailRecord(detail, record), detail.ComboBoxクロネコメール便};
+        opened = OpenedListing{ApplyDetailRecord(detail, record),
+                               std::int16_t(detail.ComboBoxクロネコメール便.position)};
         opened->record.TextBox商品説明 = readDescription(*storage.files, paths.description);
     } catch (const Error& error) {
         prompter.inform(error.report(core::tag::OpenFinished));

@@ -37,6 +37,19 @@ TEST_F(DetailRecordFile, PutsEachFieldOfTheFileIntoItsControl) {
     EXPECT_EQ(after.Check注意事項, 0);
 }
 
+// Whatever the window took from a file, it writes back the same.
+TEST_F(DetailRecordFile, WritesBackEveryFieldItPutIntoTheWindow) {
+    m_app.writeLines(u"data/s.dat"_s,
+                     {u"1,2,3,1,0,1,0,1,0,1,0,1,0,1,0,1,0,1,0,1,0,1,1,3,0,1,0,1,\"佐川, 急便\",1,"
+                      "\"全国一律500円\",2,#2024-01-05#"_s});
+    const storage::DetailRecord read =
+        storage::ReadDetailRecord(m_files, m_app.path(u"data/s.dat"_s));
+    const core::ListingRecord window = storage::ApplyDetailRecord(read, {});
+    m_app.writeBytes(u"data/t.dat"_s,
+                     storage::encodeDetailRecord(storage::detailRecordOf(window, read.savedAt)));
+    EXPECT_EQ(storage::ReadDetailRecord(m_files, m_app.path(u"data/t.dat"_s)), read);
+}
+
 struct BadRecord {
     const char* name;
     QString line;

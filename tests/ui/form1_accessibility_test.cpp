@@ -1,8 +1,8 @@
 // What assistive technology finds in the main window, walked through Qt's accessibility
 // interfaces as a screen reader would.
 #include "accessible_names.h"
+#include "content/form1_controls.h"
 #include "form1_fixture.h"
-#include "ui/form1/form1_controls.h"
 #include "ui/widgets/swatch_label.h"
 
 #include <QAccessibleActionInterface>
@@ -18,8 +18,8 @@
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
-using ui::ControlEntry;
-using ui::ControlKind;
+using content::ControlEntry;
+using content::ControlKind;
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST_F(Form1Accessibility, EveryControlHasANameOfItsOwn) {
 // control, or one left off a page, would pass it unseen.
 TEST_F(Form1Accessibility, WalkReachesEveryShownControlAndNothingElse) {
     QSet<QString> expected;
-    for (const ControlEntry& entry : ui::form1Controls()) {
+    for (const ControlEntry& entry : content::form1Controls()) {
         if (isShownControl(entry))
             expected.insert(entry.name.toString());
     }
@@ -116,7 +116,7 @@ QString expectedNameOf(const ControlEntry& entry) {
     if (entry.kind == ControlKind::Label)
         return entry.caption.toString();
     if (entry.kind == ControlKind::Tabs)
-        return ui::form1PageCaptions()[0].toString();
+        return content::form1PageCaptions()[0].toString();
     return entry.accessibleName.toString();
 }
 
@@ -126,7 +126,7 @@ class Form1ControlReading : public Form1Accessibility,
 TEST_P(Form1ControlReading, ReadsWithTheRoleOfItsKind) {
     const std::vector<AccessibleControl> controls = accessibleControls(m_form.get());
     int checked = 0;
-    for (const ControlEntry& entry : ui::form1Controls()) {
+    for (const ControlEntry& entry : content::form1Controls()) {
         if (entry.kind != GetParam().kind || !isShownControl(entry))
             continue;
         const QString name = entry.name.toString();

@@ -1,7 +1,7 @@
 // Every control of the window's table exists as the widget its kind stands for, with its
 // caption, place, accessible name and visibility; and nothing exists beyond the table.
+#include "content/form1_controls.h"
 #include "form1_fixture.h"
-#include "ui/form1/form1_controls.h"
 #include "ui/widgets/swatch_label.h"
 
 #include <QAction>
@@ -19,14 +19,14 @@
 #include <ostream>
 
 using namespace Qt::Literals::StringLiterals;
-using ui::ControlEntry;
-using ui::ControlKind;
+using content::ControlEntry;
+using content::ControlKind;
 
-namespace ui {
+namespace content {
 void PrintTo(const ControlEntry& entry, std::ostream* os) {
     *os << entry.name.toString().toStdString();
 }
-} // namespace ui
+} // namespace content
 
 namespace {
 
@@ -84,7 +84,7 @@ int pageOf(const QWidget* widget, const QTabWidget* tabs) {
         if (page >= 0)
             return page;
     }
-    return ui::kNoPage;
+    return content::kNoPage;
 }
 
 QString frameOf(const QWidget* widget) {
@@ -139,7 +139,7 @@ TEST_P(Form1Control, ExistsAsItsKindWithCaptionPlaceAndAccessibleName) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Form1Control, ::testing::ValuesIn(ui::form1Controls()),
+INSTANTIATE_TEST_SUITE_P(Table, Form1Control, ::testing::ValuesIn(content::form1Controls()),
                          [](const auto& info) { return std::to_string(info.index); });
 
 class Form1Table : public Form1Fixture {};
@@ -149,7 +149,7 @@ TEST_F(Form1Table, HoldsNoControlBeyondTheTable) {
     createForm();
     const auto countOf = [](ControlKind kind) {
         int count = 0;
-        for (const ControlEntry& entry : ui::form1Controls())
+        for (const ControlEntry& entry : content::form1Controls())
             count += entry.kind == kind;
         return count;
     };
@@ -170,7 +170,7 @@ TEST_F(Form1Table, HoldsNoControlBeyondTheTable) {
 
 TEST_F(Form1Table, GivesEveryControlButFixedLabelsItsOwnAccessibleName) {
     QSet<QString> seen;
-    for (const ControlEntry& entry : ui::form1Controls()) {
+    for (const ControlEntry& entry : content::form1Controls()) {
         if (entry.kind == ControlKind::Label) {
             // A name of its own would be read instead of the caption the seller sees.
             EXPECT_TRUE(entry.accessibleName.isEmpty()) << entry.name.toString().toStdString();

@@ -1,9 +1,9 @@
 // The seller's standing choices: restored into a new window, put back at every activation,
 // following the seller's own changes, picked colours, and saved when the window closes.
+#include "content/form1_controls.h"
 #include "form1_fixture.h"
 #include "profile/profiles.h"
 #include "scripted_dialogs.h"
-#include "ui/form1/form1_record_binding.h"
 #include "ui/widgets/swatch_label.h"
 
 #include <QAbstractButton>
@@ -148,18 +148,24 @@ TEST_F(Form1Settings, ApplyingWhatTheWindowReadsChangesNoControl) {
     const core::ListingRecord firstRun = m_form->record();
     core::ListingRecord changed = firstRun;
     int n = 0;
-    for (const auto& b : ui::checkBindings())
-        changed.*b.value = firstRun.*b.value == 1 ? 0 : 1;
-    for (const auto& b : ui::textBindings())
-        changed.*b.value = u"値%1"_s.arg(n++);
-    for (const auto& b : ui::multiLineBindings())
-        changed.*b.value = u"一行目%1\r\n二行目"_s.arg(n++);
-    for (const auto& b : ui::displayBindings())
-        changed.*b.value = u"表示%1"_s.arg(n++);
-    for (const auto& b : ui::colourBindings())
-        changed.*b.value = platform::ColourValue(0x102030 + n++);
-    for (const auto& b : ui::comboBindings())
-        (changed.*b.value).position = (firstRun.*b.value).position == 1 ? 0 : 1;
+    for (const content::ControlEntry& entry : content::form1Controls()) {
+        using content::ControlKind;
+        using R = core::ListingRecord;
+        if (entry.kind == ControlKind::Check) {
+            const auto box = std::get<core::CheckValue R::*>(entry.field);
+            changed.*box = firstRun.*box == 1 ? 0 : 1;
+        } else if (entry.kind == ControlKind::Text && entry.field.index() != 0) {
+            changed.*std::get<QString R::*>(entry.field) = u"値%1"_s.arg(n++);
+        } else if (entry.kind == ControlKind::MultiLineText) {
+            changed.*std::get<QString R::*>(entry.field) = u"一行目%1\r\n二行目"_s.arg(n++);
+        } else if (entry.kind == ControlKind::Display && entry.field.index() != 0) {
+            changed.*std::get<QString R::*>(entry.field) = u"表示%1"_s.arg(n++);
+        } else if (const auto* colour = std::get_if<platform::ColourValue R::*>(&entry.field)) {
+            changed.** colour = platform::ColourValue(0x102030 + n++);
+        } else if (const auto* list = std::get_if<core::ComboValue R::*>(&entry.field)) {
+            (changed.**list).position = (firstRun.**list).position == 1 ? 0 : 1;
+        }
+    }
     changed.CheckBoxクロネコメール便 = 1;
     changed.colourPreset = 7;
     changed.OptionBooth1 = false;
@@ -168,10 +174,12 @@ TEST_F(Form1Settings, ApplyingWhatTheWindowReadsChangesNoControl) {
     m_form->applyRecord(changed);
     const core::ListingRecord applied = m_form->record();
     core::ListingRecord expected = changed;
-    for (const auto& b : ui::comboBindings()) {
-        // The list gives the text of the chosen item.
-        EXPECT_NE(applied.*b.value, firstRun.*b.value);
-        expected.*b.value = applied.*b.value;
+    for (const content::ControlEntry& entry : content::form1Controls()) {
+        if (const auto* list = std::get_if<core::ComboValue core::ListingRecord::*>(&entry.field)) {
+            // The list gives the text of the chosen item.
+            EXPECT_NE(applied.**list, firstRun.**list);
+            expected.** list = applied.**list;
+        }
     }
     EXPECT_EQ(applied, expected);
     EXPECT_TRUE(child<QCheckBox>(u"CheckBoxクロネコメール便_1"_s)->isChecked());

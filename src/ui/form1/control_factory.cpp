@@ -16,6 +16,9 @@
 
 namespace ui {
 
+using content::ControlEntry;
+using content::ControlKind;
+
 namespace {
 
 QLabel* createLabel(const QString& caption, bool programWritten) {

@@ -1,8 +1,8 @@
 #include "ui/form1/form1.h"
 
+#include "content/form1_controls.h"
 #include "core/option_lists.h"
 #include "ui/form1/actions/form1_actions.h"
-#include "ui/form1/form1_controls.h"
 #include "ui/form1/form1_record_binding.h"
 
 #include <QAbstractButton>
@@ -34,7 +34,7 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
       m_editors(services.prompter),
       m_phrases({services.applicationFolder, services.prompter, &m_editors}) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kForm1Title.toString());
+    setWindowTitle(content::kForm1Title.toString());
     // Minimise and close, but no maximise: the window keeps the size it was built with.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

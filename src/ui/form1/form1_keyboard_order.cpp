@@ -1,11 +1,16 @@
 #include "ui/form1/form1_keyboard_order.h"
 
-#include "ui/form1/form1_controls.h"
+#include "content/form1_controls.h"
 
 #include <algorithm>
 #include <array>
 
 namespace ui {
+
+using content::ControlEntry;
+using content::ControlKind;
+using content::form1Control;
+using content::form1Controls;
 
 namespace {
 

@@ -3,7 +3,6 @@
 // puts back what the seller last saw.
 #include "ui/form1/actions/form1_actions.h"
 #include "ui/form1/form1.h"
-#include "ui/form1/form1_record_binding.h"
 #include "ui/widgets/swatch_label.h"
 
 #include <QComboBox>
@@ -28,9 +27,21 @@ void pickColour(const Form1Context& c, SwatchLabel* swatch,
 
 void connectHeldActions(const Form1Context& c) {
     // Whoever moves a list (the seller, or a listing being opened) moves its held value.
-    for (const ComboBinding& b : comboBindings()) {
-        QObject::connect(c.widgets.*b.widget, &QComboBox::currentIndexChanged, &c.window,
-                         [c, list = b.value](int position) { c.form.followList(list, position); });
+    const auto rows = content::form1Controls();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (const auto* list =
+                std::get_if<core::ComboValue core::ListingRecord::*>(&rows[row].field)) {
+            QObject::connect(
+                static_cast<QComboBox*>(c.widgets.control(row)), &QComboBox::currentIndexChanged,
+                &c.window, [c, list = *list](int position) { c.form.followList(list, position); });
+        }
+        // The swatches showing a colour of the record are the ones the seller picks.
+        if (const auto* colour =
+                std::get_if<platform::ColourValue core::ListingRecord::*>(&rows[row].field)) {
+            auto* swatch = static_cast<SwatchLabel*>(c.widgets.control(row));
+            QObject::connect(swatch, &SwatchLabel::clicked, &c.window,
+                             [c, swatch, field = *colour] { pickColour(c, swatch, field); });
+        }
     }
     const auto& schemes = c.widgets.m_OptionButton;
     for (std::size_t scheme = 0; scheme < schemes.size(); ++scheme) {
@@ -46,11 +57,6 @@ void connectHeldActions(const Form1Context& c) {
             if (on)
                 c.form.followBoothOption(int(option) + 1);
         });
-    }
-    for (const auto& b : colourBindings()) {
-        SwatchLabel* swatch = c.widgets.*b.widget;
-        QObject::connect(swatch, &SwatchLabel::clicked, &c.window,
-                         [c, swatch, field = b.value] { pickColour(c, swatch, field); });
     }
 }
 

@@ -37,32 +37,44 @@ void setMailBinFromElement(const Form1Context& c, std::size_t element) {
     refreshShipping(c);
 }
 
+// The seller's click, list choice or leaving the field recomposes the summary `entry`
+// names. clicked and activated, not toggled or currentIndexChanged: values set by code do
+// not recompose. Leaving a field recomposes even when its text is unchanged (a bank name
+// edited meanwhile shows then).
+void recomposeOnChange(const Form1Context& c, const content::ControlEntry& entry,
+                       QObject* control) {
+    const auto refresh = [c, payment = entry.recomposes == content::Recomposes::Payment] {
+        if (payment)
+            refreshPayment(c);
+        else
+            refreshShipping(c);
+    };
+    switch (entry.kind) {
+    case content::ControlKind::Check:
+        QObject::connect(static_cast<QCheckBox*>(control), &QCheckBox::clicked, &c.window, refresh);
+        break;
+    case content::ControlKind::Combo:
+        QObject::connect(static_cast<QComboBox*>(control), &QComboBox::activated, &c.window,
+                         refresh);
+        break;
+    case content::ControlKind::Text:
+        onFocusOut(static_cast<QLineEdit*>(control), refresh);
+        break;
+    default:
+        qFatal("no change of %s recomposes", qPrintable(entry.name.toString()));
+    }
+}
+
 } // namespace
 
 void connectSummaryActions(const Form1Context& c) {
     Form1Widgets& w = c.widgets;
-    // clicked, not toggled: only the seller's clicks recompose, not values set by code.
-    for (QCheckBox* method :
-         {w.m_CheckBoxゆうちょ銀行, w.m_CheckBox銀行1, w.m_CheckBox銀行2, w.m_CheckBox銀行3,
-          w.m_CheckBoxかんたん決済, w.m_CheckBoxネットバンキング, w.m_CheckBox現金書留,
-          w.m_CheckBox代金引換, w.m_CheckBoxその他})
-        QObject::connect(method, &QCheckBox::clicked, &c.window, [c] { refreshPayment(c); });
-    // Leaving the field recomposes even when its text is unchanged (a bank name edited
-    // meanwhile shows then).
-    onFocusOut(w.m_TextBoxその他, [c] { refreshPayment(c); });
-
-    for (QCheckBox* method :
-         {w.m_CheckBox定形郵便, w.m_CheckBox定形外郵便, w.m_CheckBoxゆうメール,
-          w.m_CheckBoxミニレター, w.m_CheckBoxレターパック350, w.m_CheckBoxレターパック500,
-          w.m_CheckBoxゆうパック, w.m_CheckBoxゆうパック持込割引, w.m_CheckBoxクロネコ宅急便,
-          w.m_CheckBoxクロネコ宅急便持込割引, w.m_CheckBoxはこBOON, w.m_CheckBoxその他の運送会社,
-          w.m_CheckBox送料一律, w.m_CheckBox最安値})
-        QObject::connect(method, &QCheckBox::clicked, &c.window, [c] { refreshShipping(c); });
-    for (QComboBox* choice :
-         {w.m_ComboBox商品サイズ, w.m_ComboBox商品重さ, w.m_ComboBoxクロネコメール便})
-        QObject::connect(choice, &QComboBox::activated, &c.window, [c] { refreshShipping(c); });
-    for (QLineEdit* text : {w.m_TextBoxその他の運送会社, w.m_TextBox送料一律})
-        onFocusOut(text, [c] { refreshShipping(c); });
+    // The rows flagged kPay or kShip in the control table.
+    const auto rows = content::form1Controls();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].recomposes != content::Recomposes::Nothing)
+            recomposeOnChange(c, rows[row], w.control(row));
+    }
     for (std::size_t element : {0u, 1u}) {
         QObject::connect(w.m_CheckBoxクロネコメール便[element], &QCheckBox::clicked, &c.window,
                          [c, element] { setMailBinFromElement(c, element); });

@@ -1,10 +1,7 @@
 #include "ui/form1/pages/frame_layouts.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -23,11 +20,14 @@ QGridLayout* frameGrid(QGroupBox* frame) {
     return layout;
 }
 
-void layOutExplanation(QGroupBox* frame, QPlainTextEdit* text, QCheckBox* hide, QPushButton* edit) {
-    auto* layout = frameGrid(frame);
-    layout->addWidget(text, 0, 0, 3, 1);
-    layout->addWidget(hide, 0, 1);
-    layout->addWidget(edit, 1, 1);
+QGridLayout* frameGridOf(QGroupBox* frame) {
+    if (auto* grid = qobject_cast<QGridLayout*>(frame->layout()))
+        return grid;
+    return frameGrid(frame);
+}
+
+void stretchExplanation(QGroupBox* frame) {
+    auto* layout = frameGridOf(frame);
     layout->setRowStretch(2, 1);
     layout->setColumnStretch(0, 1);
 }

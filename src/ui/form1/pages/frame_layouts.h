@@ -1,10 +1,7 @@
 #pragma once
 
-class QCheckBox;
 class QGridLayout;
 class QGroupBox;
-class QPlainTextEdit;
-class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
@@ -16,8 +13,11 @@ QVBoxLayout* pageColumn(QWidget* page);
 // A grid inside a frame with the margins every frame of the main window uses.
 QGridLayout* frameGrid(QGroupBox* frame);
 
+// The grid of `frame`: the one it has, else a new frameGrid.
+QGridLayout* frameGridOf(QGroupBox* frame);
+
 // The explanation frames of pages 1 to 3 share one shape: the text, and beside it the
-// "表示不要" switch above the edit button.
-void layOutExplanation(QGroupBox* frame, QPlainTextEdit* text, QCheckBox* hide, QPushButton* edit);
+// "表示不要" switch above the edit button; the text takes the room that is left.
+void stretchExplanation(QGroupBox* frame);
 
 } // namespace ui
