@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour_presets.h"
 #include "core/listing_record.h"
 
 #include <QStringView>

@@ -5,6 +5,18 @@
 #include <QString>
 #include <array>
 
+// The schemes' names as literals, so that the design tab's rows can join them into their
+// captions and accessible names when compiled.
+#define TOMOE_PRESET_NAME_0 u"白色"
+#define TOMOE_PRESET_NAME_1 u"デフォルト"
+#define TOMOE_PRESET_NAME_2 u"シンプル"
+#define TOMOE_PRESET_NAME_3 u"クラシック"
+#define TOMOE_PRESET_NAME_4 u"夕焼け"
+#define TOMOE_PRESET_NAME_5 u"草原"
+#define TOMOE_PRESET_NAME_6 u"アクア"
+#define TOMOE_PRESET_NAME_7 u"ラベンダー"
+#define TOMOE_PRESET_NAME_8 u"アース"
+
 namespace core {
 
 // One of the fixed page colour schemes of the design tab (OptionButton0 … OptionButton8).
