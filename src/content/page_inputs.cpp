@@ -54,9 +54,8 @@ page::PageInputs pageInputs(const ListingFormController& form, core::ListingReco
     inputs.headingColour = r.CommandM;
     inputs.textColour = r.CommandSR;
     // The region chosen now, not the one held at the last activation.
-    const int region = r.Combo都道府県.position;
-    if (region >= 0 && region < form.prefectureTable().size())
-        inputs.regionName = form.prefectureTable().at(region);
+    // A position off the list (none chosen, or a shorter list) names no region.
+    inputs.regionName = form.prefectureTable().value(r.Combo都道府県.position);
     inputs.linkTable = form.linkTable();
     inputs.homePage = readWebAddresses(form.workspace()).home;
     inputs.templatePath = page::templatePathIn(
