@@ -24,6 +24,8 @@ struct Stop {
     qint64 at;
     // Dies inside the next file write (a file size limit cuts it) rather than at the report.
     bool inNextWrite = false;
+    // The workspace folder the archive lacks.
+    const char16_t* lacking = u"template";
 };
 void PrintTo(const Stop& s, std::ostream* os) {
     *os << s.name;
@@ -80,7 +82,7 @@ TEST_P(RestoreCrash, NextStartLeavesTheOldOrTheRestoredWorkspace) {
     TempAppFolder source, app, out;
     FixedClock clock;
     writeSampleWorkspace(source.path(), 6);
-    QDir(source.path(u"template"_s)).removeRecursively(); // a folder the archive lacks
+    QDir(source.path(QString::fromUtf16(GetParam().lacking))).removeRecursively();
     ASSERT_EQ(backup::createBackup(source.path(), out.path(u"a.zip"_s), clock),
               backup::Outcome::Done);
     writeSampleWorkspace(app.path(), 3);
@@ -115,17 +117,18 @@ TEST_P(RestoreCrash, NextStartLeavesTheOldOrTheRestoredWorkspace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, RestoreCrash,
-    ::testing::Values(Stop{"unpacking", Step::Extracting, 3},
-                      Stop{"writing the journal", Step::Extracting, -1, true},
-                      Stop{"saving the current", Step::SavingCurrent, 5},
-                      Stop{"writing the automatic backup", Step::SavingCurrent, 1, true},
-                      Stop{"before the first rename", Step::Replacing, 0},
-                      Stop{"ini set aside", Step::Replacing, 1},
-                      Stop{"ini in place", Step::Replacing, 2},
-                      Stop{"template set aside, none to put in place", Step::Replacing, 5},
-                      Stop{"template none in place", Step::Replacing, 6},
-                      Stop{"data in place", Step::Replacing, 8},
-                      Stop{"userdata set aside", Step::Replacing, 9},
-                      Stop{"every folder in place", Step::Replacing, -1}));
+    ::testing::Values(
+        Stop{"unpacking", Step::Extracting, 3},
+        Stop{"writing the journal", Step::Extracting, -1, true},
+        Stop{"saving the current", Step::SavingCurrent, 5},
+        Stop{"writing the automatic backup", Step::SavingCurrent, 1, true},
+        Stop{"before the first rename", Step::Replacing, 0},
+        Stop{"ini set aside", Step::Replacing, 1}, Stop{"ini in place", Step::Replacing, 2},
+        Stop{"template set aside, none to put in place", Step::Replacing, 5},
+        Stop{"template none in place", Step::Replacing, 6},
+        Stop{"data in place", Step::Replacing, 8}, Stop{"userdata set aside", Step::Replacing, 9},
+        Stop{"every folder in place", Step::Replacing, -1},
+        // Every folder of the archive is in place, the last one not yet set aside.
+        Stop{"userdata lacking, data in place", Step::Replacing, 8, false, u"userdata"}));
 
 } // namespace
