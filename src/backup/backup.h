@@ -96,18 +96,28 @@ inline constexpr qint64 kMaxUnpackedSize = qint64(4) << 30;
 // The free space of the file system of `applicationFolder`, at most kMaxUnpackedSize.
 qint64 unpackedSizeLimit(const QString& applicationFolder);
 
+// An archive that checkRestoreTarget() found fit to restore.
+struct CheckedArchive {
+    QString path;
+    qint64 unpackedSize = 0; // as its entries' headers state
+};
+
 // Refuses, before anything is written, a read-only workspace and an archive whose entries
 // add up to more than `sizeLimit` (by default unpackedSizeLimit()), each in words a seller
-// understands. restoreBackup() begins with it; the window also asks it before its question.
-void checkRestoreTarget(const QString& archivePath, const QString& applicationFolder,
-                        std::optional<qint64> sizeLimit = std::nullopt);
+// understands. The window asks it before its question.
+CheckedArchive checkRestoreTarget(const QString& archivePath, const QString& applicationFolder,
+                                  std::optional<qint64> sizeLimit = std::nullopt);
 
-// Replaces the workspace folders with those of the archive, after checkRestoreTarget().
-// The archive is unpacked and checked in a folder beside the workspace, the current
-// workspace is saved to an automatic backup, then the folders are swapped; a refusal, failure or
-// cancel at any point leaves the workspace as it was (and no automatic backup). Folders that are
-// not in the archive are missing afterwards, as the archive describes the whole workspace. The
-// password file is the owner's alone.
+// Replaces the workspace folders with those of the archive checked by checkRestoreTarget().
+// The archive is unpacked and checked in a folder beside the workspace while the current
+// workspace is saved to an automatic backup, then the folders are swapped; a refusal, failure
+// or cancel at any point leaves the workspace as it was (and no automatic backup). An archive
+// that has grown since it was checked is refused. Folders that are not in the archive are
+// missing afterwards, as the archive describes the whole workspace. The password file is the
+// owner's alone.
+RestoreResult restoreBackup(const CheckedArchive& archive, const QString& applicationFolder,
+                            const platform::Clock& clock, const ProgressCallback& progress = {});
+// The same, checking the archive first.
 RestoreResult restoreBackup(const QString& archivePath, const QString& applicationFolder,
                             const platform::Clock& clock, const ProgressCallback& progress = {},
                             std::optional<qint64> sizeLimit = std::nullopt);

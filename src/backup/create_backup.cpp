@@ -1,5 +1,6 @@
 #include "backup.h"
 #include "backup_reader.h"
+#include "backup_writer.h"
 #include "platform/native_file.h"
 #include "platform/safe_file.h"
 #include "workspace_walk.h"
@@ -104,8 +105,9 @@ void refuseTargetInWorkspace(const QString& applicationFolder, const QString& ar
 
 } // namespace
 
-Outcome createBackup(const QString& applicationFolder, const QString& archivePath,
-                     const platform::Clock& clock, const ProgressCallback& progress) {
+Outcome writeBackup(const QString& applicationFolder, const QString& archivePath,
+                    const platform::Clock& clock, const ProgressCallback& progress,
+                    const std::function<bool()>& beforeClosing) {
     const QString app = QDir::cleanPath(applicationFolder);
     refuseTargetInWorkspace(app, archivePath);
     Utf8Locale locale;
@@ -135,11 +137,16 @@ Outcome createBackup(const QString& applicationFolder, const QString& archivePat
             addFile(zip, entry, buffer);
         return proceed(progress, {Step::Archiving, ++done, total});
     });
-    if (!finished)
+    if (!finished || (beforeClosing && !beforeClosing()))
         return Outcome::Cancelled;
     zip.close();
     file.commit();
     return Outcome::Done;
+}
+
+Outcome createBackup(const QString& applicationFolder, const QString& archivePath,
+                     const platform::Clock& clock, const ProgressCallback& progress) {
+    return writeBackup(applicationFolder, archivePath, clock, progress, {});
 }
 
 } // namespace backup

@@ -1,3 +1,4 @@
+#include "automatic_backup.h"
 #include "backup.h"
 #include "backup_reader.h"
 #include "core/workspace.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -41,10 +43,29 @@ void renameOrThrow(const QByteArray& from, const QByteArray& to) {
         throw Error::fromErrno(errno, shown(from));
 }
 
+// The process's umask, read without setting it, which umask() would do for every thread;
+// when it cannot be read, every file has its mode set on its own.
+mode_t currentUmask() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            bool ok = false;
+            const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+            if (line.startsWith("Umask:") && ok)
+                return mode_t(mask);
+        }
+    }
+    return 0777;
+}
+
 void writeFile(BackupReader& reader, const QByteArray& path, const ArchivedEntry& entry,
-               QByteArray& buffer) {
+               mode_t umask, QByteArray& buffer) {
+    // The owner always keeps reading and writing its own files; the password file is the
+    // owner's alone, whatever the archive says.
+    const bool ownerOnly = entry.path == core::Workspace::PasswordFile.toUtf8();
+    const mode_t mode = ownerOnly ? 0600 : mode_t(entry.permissions | 0600);
     // O_EXCL: a name that comes twice would otherwise let the second copy win unseen.
-    int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0 && errno == EEXIST)
         throw refusal(QStringLiteral("バックアップに同じ名前の項目が重複しています: %1")
                           .arg(QString::fromUtf8(entry.path)));
@@ -62,37 +83,52 @@ void writeFile(BackupReader& reader, const QByteArray& path, const ArchivedEntry
             written += std::max<ssize_t>(w, 0);
         }
     }
-    // The owner always keeps reading and writing its own files; the password file is the
-    // owner's alone, whatever the archive says.
-    const bool ownerOnly = entry.path == core::Workspace::PasswordFile.toUtf8();
-    const mode_t mode = ownerOnly ? 0600 : mode_t(entry.permissions | 0600);
+    // The mode was set by open() unless the umask took some of it away.
+    const bool modeSet = (mode & ~umask) == mode;
     const timespec times[2] = {{0, UTIME_OMIT}, {time_t(entry.modified), 0}};
-    if (::fchmod(fd, mode) != 0 || ::futimens(fd, times) != 0 ||
+    if ((!modeSet && ::fchmod(fd, mode) != 0) || ::futimens(fd, times) != 0 ||
         ::close(std::exchange(fd, -1)) != 0)
         throw Error::fromErrno(errno, shown(path));
 }
 
 // Unpacks the archive into `target`; every entry is checked by the reader before it is
-// written. False when cancelled.
-bool unpack(const QString& archivePath, const QByteArray& target,
+// written, and no more than the checked size is written. False when cancelled.
+bool unpack(const CheckedArchive& archive, const QByteArray& target,
             const ProgressCallback& progress) {
-    BackupReader reader(archivePath);
+    BackupReader reader(archive.path);
     QByteArray buffer(platform::kFileBlockSize, Qt::Uninitialized);
-    QByteArray lastParent;
-    qint64 done = 0;
-    while (const std::optional<ArchivedEntry> entry = reader.next()) {
-        const QByteArray path = target + '/' + entry->path;
-        // Folders come before their files in our archives; another order still unpacks.
-        const QByteArray parent = path.left(path.lastIndexOf('/'));
-        if (parent != lastParent) {
-            for (qsizetype slash = target.size(); (slash = path.indexOf('/', slash + 1)) > 0;)
-                makeFolder(path.left(slash));
-            lastParent = parent;
+    const mode_t umask = currentUmask();
+    // Folders come before their files in our archives; another order still unpacks. Those
+    // made are remembered, as files of one folder need not come together.
+    QSet<QByteArray> made{target};
+    const auto makeFolders = [&](const QByteArray& folder) {
+        if (made.contains(folder))
+            return;
+        for (qsizetype slash = folder.indexOf('/', target.size() + 1);;
+             slash = folder.indexOf('/', slash + 1)) {
+            const QByteArray upTo = slash < 0 ? folder : folder.left(slash);
+            if (!made.contains(upTo)) {
+                makeFolder(upTo);
+                made.insert(upTo);
+            }
+            if (slash < 0)
+                return;
         }
-        if (entry->isFolder)
-            makeFolder(path);
-        else
-            writeFile(reader, path, *entry, buffer);
+    };
+    qint64 done = 0;
+    qint64 size = 0;
+    while (const std::optional<ArchivedEntry> entry = reader.next()) {
+        // The file may have been replaced since it was checked.
+        if ((size += entry->size) > archive.unpackedSize)
+            throw refusal(QStringLiteral("バックアップのファイルが、確かめた後に変わりました。"
+                                         "もう一度復元してください。"));
+        const QByteArray path = target + '/' + entry->path;
+        if (entry->isFolder) {
+            makeFolders(path);
+        } else {
+            makeFolders(path.left(path.lastIndexOf('/')));
+            writeFile(reader, path, *entry, umask, buffer);
+        }
         if (!proceed(progress, {Step::Extracting, ++done, reader.entryCount()}))
             return false;
     }
@@ -119,10 +155,11 @@ qint64 unpackedSize(const QString& archivePath) {
     return total;
 }
 
-void refuseWhatDoesNotFit(const QString& archivePath, qint64 limit) {
+// What the archive unpacks to, when that is no more than `limit`.
+qint64 refuseWhatDoesNotFit(const QString& archivePath, qint64 limit) {
     const qint64 needed = unpackedSize(archivePath);
     if (needed <= limit)
-        return;
+        return needed;
     const auto megabytes = [](qint64 bytes) { return QString::number((bytes + 999999) / 1000000); };
     throw Error(platform::ErrorNumber::DiskFull,
                 QStringLiteral("バックアップを展開する空き容量が足りません。"
@@ -218,25 +255,25 @@ qint64 unpackedSizeLimit(const QString& applicationFolder) {
     return std::min<qint64>(qint64(info.f_bavail) * qint64(info.f_frsize), kMaxUnpackedSize);
 }
 
-void checkRestoreTarget(const QString& archivePath, const QString& applicationFolder,
-                        std::optional<qint64> sizeLimit) {
+CheckedArchive checkRestoreTarget(const QString& archivePath, const QString& applicationFolder,
+                                  std::optional<qint64> sizeLimit) {
     const QString app = QDir::cleanPath(applicationFolder);
     refuseReadOnlyWorkspace(app);
-    refuseWhatDoesNotFit(archivePath, sizeLimit ? *sizeLimit : unpackedSizeLimit(app));
+    return {archivePath,
+            refuseWhatDoesNotFit(archivePath, sizeLimit ? *sizeLimit : unpackedSizeLimit(app))};
 }
 
 RestoreResult restoreBackup(const QString& archivePath, const QString& applicationFolder,
                             const platform::Clock& clock, const ProgressCallback& progress,
                             std::optional<qint64> sizeLimit) {
-    const QString app = QDir::cleanPath(applicationFolder);
-    checkRestoreTarget(archivePath, app, sizeLimit);
-    Staging staging(app);
-    if (!unpack(archivePath, staging.unpacked(), progress)) {
-        staging.discard();
-        return {};
-    }
-    staging.sync();
+    return restoreBackup(checkRestoreTarget(archivePath, applicationFolder, sizeLimit),
+                         applicationFolder, clock, progress);
+}
 
+RestoreResult restoreBackup(const CheckedArchive& archive, const QString& applicationFolder,
+                            const platform::Clock& clock, const ProgressCallback& progress) {
+    const QString app = QDir::cleanPath(applicationFolder);
+    refuseReadOnlyWorkspace(app);
     const QString automatic = automaticBackupPath(app, clock.now());
     // Unless the restore goes through, the workspace ends as it was and the automatic backup
     // has nothing to keep; it stays only when the folders could not be put back.
@@ -247,12 +284,22 @@ RestoreResult restoreBackup(const QString& archivePath, const QString& applicati
             ::rmdir(platform::nativePath(QFileInfo(automatic).path()).constData()); // when empty
         }
     });
+    // Written alongside the unpacking, which does not touch the workspace.
+    AutomaticBackup saving(app, automatic, clock);
+    Staging staging(app);
+    const auto unpacking = [&](const Progress& p) {
+        saving.throwIfFailed();
+        return proceed(progress, p);
+    };
+    if (!unpack(archive, staging.unpacked(), unpacking)) {
+        staging.discard();
+        return {};
+    }
+    staging.sync();
+
     // From here on a start after a crash finds the journal and puts the workspace in order.
     staging.writeJournal({automatic, unpackedFolders(staging)});
-    const auto saving = [&](const Progress& p) {
-        return proceed(progress, {Step::SavingCurrent, p.done, p.total});
-    };
-    if (createBackup(app, automatic, clock, saving) == Outcome::Cancelled) {
+    if (!saving.finish(progress)) {
         staging.discard();
         return {};
     }

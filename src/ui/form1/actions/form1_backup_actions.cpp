@@ -88,17 +88,18 @@ void restoreFromBackup(const Form1Context& c) {
             return;
         // A restore that cannot be done is said before the question, not after it. Adding up
         // a large archive takes a moment.
+        backup::CheckedArchive checked;
         {
             BusyCursor busy(c.form.prompter());
-            backup::checkRestoreTarget(*archive, c.services.applicationFolder);
+            checked = backup::checkRestoreTarget(*archive, c.services.applicationFolder);
         }
         if (!c.form.prompter().ask(backup::restoreQuestion(*summary)))
             return;
         backup::RestoreResult result;
         {
             BackupProgress restoring(&c.window);
-            result = backup::restoreBackup(*archive, c.services.applicationFolder,
-                                           *c.services.clock, restoring.callback());
+            result = backup::restoreBackup(checked, c.services.applicationFolder, *c.services.clock,
+                                           restoring.callback());
         }
         if (result.outcome == backup::Outcome::Cancelled) {
             c.form.prompter().inform(
