@@ -2,6 +2,7 @@
 #include "backup.h"
 #include "backup_reader.h"
 #include "core/workspace.h"
+#include "early_flush.h"
 #include "platform/native_file.h"
 #include "restore_staging.h"
 
@@ -132,6 +133,20 @@ bool unpack(const CheckedArchive& archive, const QByteArray& target,
         if (!proceed(progress, {Step::Extracting, ++done, reader.entryCount()}))
             return false;
     }
+    return true;
+}
+
+// Unpacks into the staging folder and has it all on the disk before any folder moves. False
+// when cancelled.
+bool unpackToDisk(const CheckedArchive& archive, const Staging& staging,
+                  const ProgressCallback& progress) {
+    {
+        // Written out while more is unpacked: the sync then has little left to wait for.
+        const EarlyFlush flushing(staging.unpacked());
+        if (!unpack(archive, staging.unpacked(), progress))
+            return false;
+    }
+    staging.sync();
     return true;
 }
 
@@ -291,11 +306,10 @@ RestoreResult restoreBackup(const CheckedArchive& archive, const QString& applic
         saving.throwIfFailed();
         return proceed(progress, p);
     };
-    if (!unpack(archive, staging.unpacked(), unpacking)) {
+    if (!unpackToDisk(archive, staging, unpacking)) {
         staging.discard();
         return {};
     }
-    staging.sync();
 
     // From here on a start after a crash finds the journal and puts the workspace in order.
     staging.writeJournal({automatic, unpackedFolders(staging)});

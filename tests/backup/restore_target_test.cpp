@@ -1,4 +1,5 @@
 #include "backup/backup.h"
+#include "backup/replaced_removal.h"
 #include "fixed_clock.h"
 #include "platform/error.h"
 #include "sample_workspace.h"
@@ -21,6 +22,7 @@ TEST(RestoreTarget, ThePasswordFileIsTheOwnersAlone) {
     FixedClock clock;
     writeSampleWorkspace(source.path(), 1);
     ASSERT_EQ(::chmod(QFile::encodeName(source.path(u"ini/psbin.dat"_s)).constData(), 0644), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(source.path(u"ini/auction.ini"_s)).constData(), 0664), 0);
     ASSERT_EQ(backup::createBackup(source.path(), out.path(u"a.zip"_s), clock),
               backup::Outcome::Done);
     ASSERT_EQ(backup::restoreBackup(out.path(u"a.zip"_s), app.path(), clock).outcome,
@@ -29,7 +31,7 @@ TEST(RestoreTarget, ThePasswordFileIsTheOwnersAlone) {
     ASSERT_EQ(::stat(QFile::encodeName(app.path(u"ini/psbin.dat"_s)).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     ASSERT_EQ(::stat(QFile::encodeName(app.path(u"ini/auction.ini"_s)).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0644u); // the others keep what the archive says
+    EXPECT_EQ(info.st_mode & 0777, 0664u); // the others keep what the archive says, umask or not
 }
 
 // Runs twice: the outer run prepares a workspace and an archive, then runs this same test
@@ -82,5 +84,63 @@ TEST(RestoreTarget, AReadOnlyWorkspaceIsRefusedInPlainWords) {
     EXPECT_TRUE(output.contains(u"[  PASSED  ] 1 test."_s)) << output.toStdString();
     EXPECT_EQ(workspaceTree(app), before);
 }
+
+// What can go wrong once the seller has said yes, each leaving everything as it was.
+struct LateFailure {
+    const char* name;
+    // Changes things after the archive was checked; the text the failure must contain.
+    QString (*after)(const TempAppFolder& app, const QString& archive);
+};
+void PrintTo(const LateFailure& f, std::ostream* os) {
+    *os << f.name;
+}
+class RestoreAfterTheCheck : public ::testing::TestWithParam<LateFailure> {};
+
+TEST_P(RestoreAfterTheCheck, FailsAndChangesNothing) {
+    TempAppFolder source, app, out;
+    FixedClock clock;
+    writeSampleWorkspace(source.path(), 2);
+    ASSERT_EQ(backup::createBackup(source.path(), out.path(u"a.zip"_s), clock),
+              backup::Outcome::Done);
+    writeSampleWorkspace(app.path(), 3);
+    const backup::CheckedArchive checked =
+        backup::checkRestoreTarget(out.path(u"a.zip"_s), app.path());
+    const QString expected = GetParam().after(app, out.path(u"a.zip"_s));
+    const QMap<QString, QByteArray> before = workspaceTree(app.path());
+    const QStringList entriesBefore =
+        QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    try {
+        backup::restoreBackup(checked, app.path(), clock);
+        ADD_FAILURE() << "restored";
+    } catch (const platform::Error& error) {
+        EXPECT_TRUE(error.description().contains(expected)) << error.description().toStdString();
+    }
+    backup::waitForReplacedRemovals();
+    EXPECT_EQ(workspaceTree(app.path()), before);
+    EXPECT_EQ(QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              entriesBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RestoreAfterTheCheck,
+                         ::testing::Values(
+                             // Replaced by a larger one between the question and the answer: never
+                             // written past what was found to fit.
+                             LateFailure{"the archive grew",
+                                         [](const TempAppFolder&, const QString& archive) {
+                                             TempAppFolder larger;
+                                             writeSampleWorkspace(larger.path(), 20);
+                                             FixedClock clock;
+                                             QFile::remove(archive);
+                                             backup::createBackup(larger.path(), archive, clock);
+                                             return u"確かめた後に変わりました"_s;
+                                         }},
+                             // The automatic backup is written on a thread of its own; its failure
+                             // still ends the restore.
+                             LateFailure{"the automatic backup cannot be written",
+                                         [](const TempAppFolder& app, const QString&) {
+                                             app.writeBytes(u"backup"_s,
+                                                            "a file where the folder would be");
+                                             return u"パスが見つかりません"_s;
+                                         }}));
 
 } // namespace
