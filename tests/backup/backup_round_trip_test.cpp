@@ -86,4 +86,44 @@ TEST(BackupRoundTrip, RestoreReplacesTheWholeWorkspaceAndKeepsTheOldOneAside) {
     expectSameTree(workspaceTree(check.path()), before);
 }
 
+// The automatic backup is written alongside the unpacking, yet the seller sees the steps one
+// after another, and its count goes up one file at a time to all it holds.
+TEST(BackupRoundTrip, RestoreReportsItsStepsInTurn) {
+    TempAppFolder source, app, out;
+    FixedClock clock;
+    writeSampleWorkspace(source.path(), 3);
+    ASSERT_EQ(backup::createBackup(source.path(), out.path(u"a.zip"_s), clock), Outcome::Done);
+    writeSampleWorkspace(app.path(), 40);
+    qint64 workspaceEntries = 0;
+    ASSERT_EQ(backup::createBackup(app.path(), out.path(u"b.zip"_s), clock,
+                                   [&](const backup::Progress& p) {
+                                       workspaceEntries = p.done;
+                                       return true;
+                                   }),
+              Outcome::Done);
+
+    std::vector<backup::Progress> reports;
+    const auto result =
+        backup::restoreBackup(out.path(u"a.zip"_s), app.path(), clock, [&](const auto& p) {
+            reports.push_back(p);
+            return true;
+        });
+    ASSERT_EQ(result.outcome, Outcome::Done);
+    ASSERT_FALSE(reports.empty());
+    qint64 saved = 0;
+    for (std::size_t i = 1; i < reports.size(); ++i) {
+        const backup::Progress& before = reports[i - 1];
+        const backup::Progress& now = reports[i];
+        ASSERT_LE(int(before.step), int(now.step)) << "report " << i;
+        if (now.step == backup::Step::SavingCurrent) {
+            // The same count again only while one file takes long.
+            ASSERT_GE(now.done, saved) << "report " << i;
+            ASSERT_LE(now.done - saved, 1) << "report " << i;
+            saved = now.done;
+        }
+    }
+    EXPECT_EQ(saved, workspaceEntries);
+    EXPECT_EQ(reports.back().step, backup::Step::Replacing);
+}
+
 } // namespace

@@ -89,7 +89,7 @@ TEST(RestoreTarget, AReadOnlyWorkspaceIsRefusedInPlainWords) {
 struct LateFailure {
     const char* name;
     // Changes things after the archive was checked; the text the failure must contain.
-    QString (*after)(const TempAppFolder& app, const QString& archive);
+    QString (*after)(const TempAppFolder& source, const TempAppFolder& app, const QString& archive);
 };
 void PrintTo(const LateFailure& f, std::ostream* os) {
     *os << f.name;
@@ -105,7 +105,7 @@ TEST_P(RestoreAfterTheCheck, FailsAndChangesNothing) {
     writeSampleWorkspace(app.path(), 3);
     const backup::CheckedArchive checked =
         backup::checkRestoreTarget(out.path(u"a.zip"_s), app.path());
-    const QString expected = GetParam().after(app, out.path(u"a.zip"_s));
+    const QString expected = GetParam().after(source, app, out.path(u"a.zip"_s));
     const QMap<QString, QByteArray> before = workspaceTree(app.path());
     const QStringList entriesBefore =
         QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -121,26 +121,26 @@ TEST_P(RestoreAfterTheCheck, FailsAndChangesNothing) {
               entriesBefore);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RestoreAfterTheCheck,
-                         ::testing::Values(
-                             // Replaced by a larger one between the question and the answer: never
-                             // written past what was found to fit.
-                             LateFailure{"the archive grew",
-                                         [](const TempAppFolder&, const QString& archive) {
-                                             TempAppFolder larger;
-                                             writeSampleWorkspace(larger.path(), 20);
-                                             FixedClock clock;
-                                             QFile::remove(archive);
-                                             backup::createBackup(larger.path(), archive, clock);
-                                             return u"確かめた後に変わりました"_s;
-                                         }},
-                             // The automatic backup is written on a thread of its own; its failure
-                             // still ends the restore.
-                             LateFailure{"the automatic backup cannot be written",
-                                         [](const TempAppFolder& app, const QString&) {
-                                             app.writeBytes(u"backup"_s,
-                                                            "a file where the folder would be");
-                                             return u"パスが見つかりません"_s;
-                                         }}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RestoreAfterTheCheck,
+    ::testing::Values(
+        // Replaced by a larger one between the question and the answer: never
+        // written past what was found to fit.
+        LateFailure{"the archive grew",
+                    [](const TempAppFolder& source, const TempAppFolder&, const QString& archive) {
+                        // One file more, each file smaller than the whole that was checked.
+                        source.writeBytes(u"data/one more.txt"_s, "x");
+                        FixedClock clock;
+                        QFile::remove(archive);
+                        backup::createBackup(source.path(), archive, clock);
+                        return u"確かめた後に変わりました"_s;
+                    }},
+        // The automatic backup is written on a thread of its own; its failure
+        // still ends the restore.
+        LateFailure{"the automatic backup cannot be written",
+                    [](const TempAppFolder&, const TempAppFolder& app, const QString&) {
+                        app.writeBytes(u"backup"_s, "a file where the folder would be");
+                        return u"パスが見つかりません"_s;
+                    }}));
 
 } // namespace
